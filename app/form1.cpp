@@ -1,0 +1,153 @@
+#include "app/form1.h"
+
+#include "app/fonts.h"
+#include "app/pictures.h"
+
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+
+namespace
+{
+
+// The picture of each holder Image1 to Image12, in that order.
+constexpr const char *kHolderPictures[] = {
+    "rune-zigzag",        "smiley-sunglasses", "smiley-eyes-shut",
+    "smiley-toothy-grin", "rune-diamond",      "rune-n",
+    "smiley-tongue-out",  "smiley-wink",       "smiley-mouth-open",
+    "rune-upright-slash", "rune-circle-cross", "rune-upright-triangle",
+};
+
+constexpr int kPictureSize = 32;
+
+bool closesInformationView(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space ||
+           key == Qt::Key_Escape;
+}
+
+} // namespace
+
+Form1::Form1(QWidget *parent)
+    : QWidget(parent)
+{
+    korvanta::installFontSubstitutes();
+    setupUi(this);
+    finishDesign();
+    connectHandlers();
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+// What the form file cannot say: fractional point sizes, system colours, list behaviour, the
+// pictures, the icon and the timers.
+void Form1::finishDesign()
+{
+    setFixedSize(size());
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/korvanta.svg")));
+
+    QFont windowFont = font();
+    windowFont.setPointSizeF(10.5);
+    setFont(windowFont);
+    QFont noteFont = Text1->font();
+    noteFont.setPointSizeF(10.5);
+    Text1->setFont(noteFont);
+
+    QPalette scrollPalette = Text3->palette();
+    scrollPalette.setColor(QPalette::Base, scrollPalette.color(QPalette::Button));
+    Text3->setPalette(scrollPalette);
+    QPalette buttonPalette = Command1->palette();
+    buttonPalette.setColor(QPalette::Button, buttonPalette.color(QPalette::Mid));
+    Command1->setPalette(buttonPalette);
+
+    // Typed text stays exactly as typed: no completion, and Enter never adds it as an item.
+    for (QComboBox *list : {Combo1, Combo2, Combo3}) {
+        list->setCompleter(nullptr);
+        list->setInsertPolicy(QComboBox::NoInsert);
+    }
+
+    QLabel *const holders[] = {Image1, Image2, Image3, Image4,  Image5,  Image6,
+                               Image7, Image8, Image9, Image10, Image11, Image12};
+    const qreal dpr = devicePixelRatioF();
+    for (int i = 0; i < 12; ++i)
+        holders[i]->setPixmap(
+            korvanta::renderPicture(QString::fromLatin1(kHolderPictures[i]), kPictureSize, dpr));
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(300);
+    Timer2 = new QTimer(Frame3);
+    Timer2->setObjectName(QStringLiteral("Timer2"));
+    Timer2->setInterval(500);
+}
+
+void Form1::connectHandlers()
+{
+    connect(Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
+    connect(Option2, &QRadioButton::clicked, this, &Form1::Option2_Click);
+    connect(Option3, &QRadioButton::clicked, this, &Form1::Option3_Click);
+    connect(Option4, &QRadioButton::clicked, this, &Form1::Option4_Click);
+    connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
+    connect(Combo2, &QComboBox::activated, this, &Form1::Combo2_Click);
+    connect(Combo3, &QComboBox::activated, this, &Form1::Combo3_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(Timer2, &QTimer::timeout, this, &Form1::Timer2_Timer);
+    // A text box's mouse events arrive at its viewport, its keys at the box itself.
+    for (QPlainTextEdit *box : {Text1, Text2}) {
+        box->installEventFilter(this);
+        box->viewport()->installEventFilter(this);
+    }
+    Timer1->start();
+    Timer2->start();
+}
+
+void Form1::Form_Load()
+{
+    for (QLabel *holder : {Image1, Image2, Image3, Image4, Image5, Image6, Image7, Image8, Image9,
+                           Image10, Image11, Image12})
+        holder->hide();
+    Frame4->hide();
+    Text3->setText(QString(16, QLatin1Char(' ')) +
+                   QStringLiteral("绿色小巧的资料软件会拥有更大的用户群! 我会让他们记住您。"));
+    Text3->setCursorPosition(0);
+    X = 1;
+    Y = 1;
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool inText1 = watched == Text1 || watched == Text1->viewport();
+    const bool inText2 = watched == Text2 || watched == Text2->viewport();
+    if (!inText1 && !inText2)
+        return QWidget::eventFilter(watched, event);
+
+    bool click = false;
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const auto *area = static_cast<QWidget *>(watched);
+        click =
+            mouse->button() == Qt::LeftButton && area->rect().contains(mouse->position().toPoint());
+    } else if (event->type() == QEvent::KeyPress && Frame4->isVisible()) {
+        // Keyboard users close the information view as a click does.
+        click = closesInformationView(static_cast<QKeyEvent *>(event)->key());
+    }
+    if (!click)
+        return QWidget::eventFilter(watched, event);
+    if (inText1)
+        Text1_Click();
+    else
+        Text2_Click();
+    return event->type() == QEvent::KeyPress;
+}
+
+void Form1::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && Frame4->isVisible()) {
+        Text1_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}

@@ -1,0 +1,132 @@
+// The category buttons and the three lists: each click or pick runs the catalogue operations of
+// the category in force and shows the answers in the two result labels.
+
+#include "app/form1.h"
+#include "app/lists.h"
+#include "app/notice.h"
+#include "catalogue/armedpolice.h"
+
+using namespace korvanta;
+
+namespace
+{
+
+const QString kSeparator = QStringLiteral("----");
+
+} // namespace
+
+// Choosing a category starts a fresh query: the answers of the last one are forgotten, so that a
+// key with no entry can never show them again.
+
+void Form1::Option1_Click()
+{
+    Combo1->setEnabled(true);
+    Combo2->setEnabled(true);
+    Combo3->setEnabled(false);
+    Label4->clear();
+    Label5->clear();
+    PUB_massage.clear();
+    GIVE_massage.clear();
+    Min_cnpart();
+}
+
+void Form1::Option2_Click()
+{
+    Combo1->setEnabled(true);
+    Combo2->setEnabled(true);
+    Combo3->setEnabled(false);
+    // The second line keeps the last military letter's answer until the next letter pick.
+    Label4->clear();
+    PUB_massage.clear();
+    GIVE_massage.clear();
+    Jun_cnpart();
+}
+
+void Form1::Option3_Click()
+{
+    Combo1->setEnabled(true);
+    Combo2->setEnabled(true);
+    Combo3->setEnabled(true);
+    Label4->clear();
+    Label5->clear();
+    PUB_massage.clear();
+    GIVE_massage.clear();
+    WJ_cngpart();
+}
+
+void Form1::Option4_Click()
+{
+    showNotice(this, QStringLiteral("这个部分将对一些特殊的车牌号进行告示!"),
+               QStringLiteral("提示信息"));
+    Combo1->setEnabled(true);
+    Combo2->setEnabled(false);
+    Combo3->setEnabled(false);
+    Label4->clear();
+    Label5->clear();
+    PUB_massage.clear();
+    GIVE_massage.clear();
+    TZ_Cnpart();
+}
+
+void Form1::Combo1_Click()
+{
+    Combo2->setEditText(QStringLiteral("英文部分"));
+    clearList(Combo2);
+
+    if (Option1->isChecked())
+        Min_Engpart(Combo1->currentText());
+
+    if (Option2->isChecked() && !Combo1->currentText().isEmpty()) {
+        Jun_Engpart();
+        PUB_massage.clear();
+        JUN_result(Combo1->currentText());
+        Label4->setText(Combo1->currentText() + kSeparator + PUB_massage);
+    }
+
+    if (Option3->isChecked()) {
+        Combo1->setEnabled(true);
+        Combo2->setEnabled(true);
+        WJ_type(Combo1->currentText());
+    }
+
+    if (Option4->isChecked()) {
+        PUB_massage.clear();
+        TZ_Result(Combo1->currentText());
+        Label4->setText(PUB_massage);
+    }
+}
+
+void Form1::Combo2_Click()
+{
+    // A letter or number pick answers anew; an earlier answer must not stand in for a miss.
+    PUB_massage.clear();
+    if (Option2->isChecked())
+        GIVE_massage.clear();
+
+    if (Combo2->currentText().isEmpty())
+        Min_Engpart(Combo1->currentText());
+
+    if (Option2->isChecked() && !Combo1->currentText().isEmpty() &&
+        !Combo2->currentText().isEmpty()) {
+        JUN_result(Combo1->currentText());
+        Jun_second(Combo2->currentText());
+        Label5->setText(Combo2->currentText() + kSeparator + GIVE_massage);
+    }
+
+    if (Option1->isChecked() && !Combo1->currentText().isEmpty() &&
+        !Combo2->currentText().isEmpty())
+        Min_result(Combo1->currentText(), Combo2->currentText());
+
+    // Shows the civil, military or armed-police answer: only a unit number finds a unit here.
+    if (!Combo1->currentText().isEmpty()) {
+        WJ_result(Combo1->currentText(), Combo2->currentText(), Combo3->currentText());
+        Label4->setText(PUB_massage);
+    }
+}
+
+void Form1::Combo3_Click()
+{
+    Label4->setText(PUB_massage);
+    storeIfFound(GIVE_massage, armedpolice::branchName(Combo3->currentText()));
+    Label4->setText(Label4->text() + GIVE_massage);
+}
