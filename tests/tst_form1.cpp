@@ -41,23 +41,40 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("parent");
         QTest::addColumn<QRect>("twips");
-        QTest::newRow("Label1") << "Label1" << "Form1" << QRect(120, 0, 6375, 615);
-        QTest::newRow("Frame1") << "Frame1" << "Form1" << QRect(120, 600, 5895, 1455);
-        QTest::newRow("Option2") << "Option2" << "Frame1" << QRect(2040, 240, 1095, 255);
-        QTest::newRow("Option4") << "Option4" << "Frame1" << QRect(4680, 240, 1095, 255);
-        QTest::newRow("Combo2") << "Combo2" << "Frame1" << QRect(2880, 600, 2535, 300);
-        QTest::newRow("Combo3") << "Combo3" << "Frame1" << QRect(120, 960, 2535, 300);
-        QTest::newRow("Text3") << "Text3" << "Frame1" << QRect(2880, 1080, 2535, 270);
-        QTest::newRow("Frame2") << "Frame2" << "Form1" << QRect(120, 2160, 3735, 2055);
-        QTest::newRow("Label4") << "Label4" << "Frame2" << QRect(120, 240, 3375, 1095);
-        QTest::newRow("Label5") << "Label5" << "Frame2" << QRect(120, 1200, 3495, 735);
-        QTest::newRow("Frame3") << "Frame3" << "Form1" << QRect(3960, 2160, 2055, 2055);
-        QTest::newRow("Command1") << "Command1" << "Frame3" << QRect(240, 1440, 1575, 495);
-        QTest::newRow("Image6") << "Image6" << "Frame3" << QRect(480, 600, 480, 480);
-        QTest::newRow("Image12") << "Image12" << "Frame3" << QRect(240, 480, 480, 480);
-        QTest::newRow("Frame4") << "Frame4" << "Form1" << QRect(2760, 2040, 5775, 3495);
-        QTest::newRow("Text1") << "Text1" << "Frame4" << QRect(120, 240, 5535, 3135);
-        QTest::newRow("Text2") << "Text2" << "Frame4" << QRect(240, 2400, 5415, 975);
+        QTest::newRow("Label1") << "Label1"
+                                << "Form1" << QRect(120, 0, 6375, 615);
+        QTest::newRow("Frame1") << "Frame1"
+                                << "Form1" << QRect(120, 600, 5895, 1455);
+        QTest::newRow("Option2") << "Option2"
+                                 << "Frame1" << QRect(2040, 240, 1095, 255);
+        QTest::newRow("Option4") << "Option4"
+                                 << "Frame1" << QRect(4680, 240, 1095, 255);
+        QTest::newRow("Combo2") << "Combo2"
+                                << "Frame1" << QRect(2880, 600, 2535, 300);
+        QTest::newRow("Combo3") << "Combo3"
+                                << "Frame1" << QRect(120, 960, 2535, 300);
+        QTest::newRow("Text3") << "Text3"
+                               << "Frame1" << QRect(2880, 1080, 2535, 270);
+        QTest::newRow("Frame2") << "Frame2"
+                                << "Form1" << QRect(120, 2160, 3735, 2055);
+        QTest::newRow("Label4") << "Label4"
+                                << "Frame2" << QRect(120, 240, 3375, 1095);
+        QTest::newRow("Label5") << "Label5"
+                                << "Frame2" << QRect(120, 1200, 3495, 735);
+        QTest::newRow("Frame3") << "Frame3"
+                                << "Form1" << QRect(3960, 2160, 2055, 2055);
+        QTest::newRow("Command1") << "Command1"
+                                  << "Frame3" << QRect(240, 1440, 1575, 495);
+        QTest::newRow("Image6") << "Image6"
+                                << "Frame3" << QRect(480, 600, 480, 480);
+        QTest::newRow("Image12") << "Image12"
+                                 << "Frame3" << QRect(240, 480, 480, 480);
+        QTest::newRow("Frame4") << "Frame4"
+                                << "Form1" << QRect(2760, 2040, 5775, 3495);
+        QTest::newRow("Text1") << "Text1"
+                               << "Frame4" << QRect(120, 240, 5535, 3135);
+        QTest::newRow("Text2") << "Text2"
+                               << "Frame4" << QRect(240, 2400, 5415, 975);
     }
     void geometry()
     {
@@ -67,8 +84,8 @@ private slots:
         QWidget *widget = form->findChild<QWidget *>(name);
         QVERIFY(widget);
         QCOMPARE(widget->parentWidget()->objectName(), parent);
-        QCOMPARE(widget->geometry(), QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15,
-                                           twips.height() / 15));
+        QCOMPARE(widget->geometry(),
+                 QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
     }
 
     void fontsKeepTheirNamesAndRender_data()
@@ -77,12 +94,18 @@ private slots:
         QTest::addColumn<QString>("family");
         QTest::addColumn<qreal>("points");
         QTest::addColumn<bool>("bold");
-        QTest::newRow("Label1") << "Label1" << "华文中宋" << 24.0 << true;
-        QTest::newRow("Option1") << "Option1" << "宋体" << 9.0 << false;
-        QTest::newRow("Label4") << "Label4" << "宋体" << 12.0 << false;
-        QTest::newRow("Command1") << "Command1" << "Comic Sans MS" << 15.0 << false;
-        QTest::newRow("Text1") << "Text1" << "华文细黑" << 10.5 << false;
-        QTest::newRow("Text2") << "Text2" << "宋体" << 12.0 << false;
+        QTest::newRow("Label1") << "Label1"
+                                << "华文中宋" << 24.0 << true;
+        QTest::newRow("Option1") << "Option1"
+                                 << "宋体" << 9.0 << false;
+        QTest::newRow("Label4") << "Label4"
+                                << "宋体" << 12.0 << false;
+        QTest::newRow("Command1") << "Command1"
+                                  << "Comic Sans MS" << 15.0 << false;
+        QTest::newRow("Text1") << "Text1"
+                               << "华文细黑" << 10.5 << false;
+        QTest::newRow("Text2") << "Text2"
+                               << "宋体" << 12.0 << false;
     }
     void fontsKeepTheirNamesAndRender()
     {
@@ -132,8 +155,9 @@ private slots:
         QCOMPARE(form->Y, 1);
         const QString scrolling = find<QLineEdit>("Text3")->text();
         QCOMPARE(scrolling.size(), 45);
-        QCOMPARE(scrolling, QString(16, QLatin1Char(' ')) +
-                                QStringLiteral("绿色小巧的资料软件会拥有更大的用户群! 我会让他们记住您。"));
+        QCOMPARE(scrolling,
+                 QString(16, QLatin1Char(' ')) +
+                     QStringLiteral("绿色小巧的资料软件会拥有更大的用户群! 我会让他们记住您。"));
     }
 
     void visibilityAfterShow()
@@ -175,8 +199,8 @@ private slots:
                    qobject_cast<QComboBox *>(widget->parentWidget()))
                 widget = widget->nextInFocusChain();
         }
-        QCOMPARE(order, QStringList({"Option1", "Option2", "Option3", "Option4", "Combo1",
-                                     "Combo2", "Combo3", "Command1", "Text1"}));
+        QCOMPARE(order, QStringList({"Option1", "Option2", "Option3", "Option4", "Combo1", "Combo2",
+                                     "Combo3", "Command1", "Text1"}));
         for (const char *name : {"Text2", "Text3"})
             QVERIFY(!(form->findChild<QWidget *>(name)->focusPolicy() & Qt::TabFocus));
         for (const char *name : {"Label1", "Label4", "Label5", "Frame1", "Frame4"})

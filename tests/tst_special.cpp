@@ -28,17 +28,22 @@ private slots:
     {
         QTest::addColumn<QString>("item");
         QTest::addColumn<QString>("remark");
-        QTest::newRow("京A 88 trailing spaces") << "京A 88" << "钓鱼台----中国政府的后花园    ";
+        QTest::newRow("京A 88 trailing spaces") << "京A 88"
+                                                << "钓鱼台----中国政府的后花园    ";
         QTest::newRow("国A spaces and apostrophe")
             << "国A  置于挡风下端"
             << "这个不是车牌号了，而是嵌在挡风玻璃上的，国务院专车              '";
-        QTest::newRow("901 curved quotes") << "901" << "金融通行证，以前也叫“免检通行证”";
-        QTest::newRow("京安") << "京安" << "用来代替“警备”的，但“警备”不撤，只好两个一起用。";
-        QTest::newRow("京A 80") << "京A 80" << "中华人民共和国家管理局公务专用车";
+        QTest::newRow("901 curved quotes") << "901"
+                                           << "金融通行证，以前也叫“免检通行证”";
+        QTest::newRow("京安") << "京安"
+                              << "用来代替“警备”的，但“警备”不撤，只好两个一起用。";
+        QTest::newRow("京A 80") << "京A 80"
+                                << "中华人民共和国家管理局公务专用车";
         QTest::newRow("ASCII full stop")
             << "塑封 警备 无警灯"
             << "一般为犯罪分子冒充国家公务人员的车，当然如果有人拉关系、走后门弄的也说不定.";
-        QTest::newRow("京O Baaaa") << "京O Baaaa" << "北京市公安局及下属各分局";
+        QTest::newRow("京O Baaaa") << "京O Baaaa"
+                                   << "北京市公安局及下属各分局";
     }
     void remarks()
     {
