@@ -27,6 +27,7 @@ inline void pickIndex(QComboBox *list, int index)
     QAbstractItemView *view = list->view();
     const QModelIndex item = view->model()->index(index, list->modelColumn());
     QVERIFY(item.isValid());
+    view->scrollTo(item);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
     QTRY_VERIFY(!view->isVisible());
 }
