@@ -3,11 +3,8 @@
 #include "ui_form1.h"
 
 #include <QString>
+#include <QTimer>
 #include <QWidget>
-
-class QComboBox;
-class QLabel;
-class QTimer;
 
 // The program's one window: the query view with its four categories and three lists, the
 // information view, and the catalogue operations that fill the lists and describe a plate.

@@ -1,0 +1,240 @@
+#include "app/form1.h"
+#include "widget_helpers.h"
+
+#include <QRegularExpression>
+
+#include <memory>
+
+class TestInfoView : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Form1> form;
+    NoticeRecorder recorder;
+
+    void openView()
+    {
+        QTest::mouseClick(form->Command1, Qt::LeftButton);
+        QVERIFY(form->Frame4->isVisible());
+    }
+
+    void verifyQueryView()
+    {
+        QVERIFY(!form->Frame4->isVisible());
+        QVERIFY(form->Frame1->isVisible() && form->Frame2->isVisible() &&
+                form->Frame3->isVisible());
+        QCOMPARE(form->Label1->text(), QStringLiteral("Korvanta"));
+        QCOMPARE(form->Frame4->pos(), QPoint(8, 40));
+    }
+
+private slots:
+    void init()
+    {
+        form = std::make_unique<Form1>();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        // The tests drive the ticks themselves.
+        form->Timer1->stop();
+        form->Timer2->stop();
+    }
+    void cleanup() { form.reset(); }
+
+    void opensInPlaceOfTheQueryPanels()
+    {
+        openView();
+        QVERIFY(!form->Frame1->isVisible() && !form->Frame2->isVisible() &&
+                !form->Frame3->isVisible());
+        QCOMPARE(form->Label1->text(), QStringLiteral("关于软件的信息,谢谢观看"));
+        QCOMPARE(form->Frame4->pos(), QPoint(8, 40));
+        QVERIFY(form->Text1->hasFocus());
+    }
+
+    void thankYouNoteShape()
+    {
+        openView();
+        const QString note = form->Text1->toPlainText();
+        QCOMPARE(note.size(), 235);
+        static const QRegularExpression shape(
+            QStringLiteral("^ {5}(\\S{99}) {3}(\\S{81}) {4}(\\S{43})$"));
+        QVERIFY2(shape.match(note).hasMatch(), qPrintable(note));
+        QVERIFY(!note.contains(QLatin1Char('\n')) && !note.contains(QLatin1Char('\r')));
+    }
+
+    void contactLineShape()
+    {
+        openView();
+        static const QRegularExpression shape(
+            QStringLiteral("^E-mail:[a-z]+@example\\.com {3}[a-z]+@example\\.com {16}"
+                           "程序设计:\\S+ {2}Ver:1\\.0 {4}$"));
+        QVERIFY2(shape.match(form->Text2->toPlainText()).hasMatch(),
+                 qPrintable(form->Text2->toPlainText()));
+    }
+
+    void clickInEitherBoxCloses_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QPoint>("where");
+        QTest::newRow("Text1 top") << "Text1" << QPoint(10, 10);
+        QTest::newRow("Text1 middle") << "Text1" << QPoint(150, 60);
+        QTest::newRow("Text2") << "Text2" << QPoint(20, 20);
+    }
+    void clickInEitherBoxCloses()
+    {
+        QFETCH(QString, box);
+        QFETCH(QPoint, where);
+        openView();
+        const QString note = form->Text1->toPlainText();
+        auto *edit = form->findChild<QPlainTextEdit *>(box);
+        QVERIFY(edit->isReadOnly());
+        QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, where);
+        verifyQueryView();
+        QCOMPARE(form->Text1->toPlainText(), note);
+        QVERIFY(form->Command1->hasFocus());
+    }
+
+    void keysClose_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+        QTest::newRow("Space") << int(Qt::Key_Space);
+        QTest::newRow("Escape") << int(Qt::Key_Escape);
+    }
+    void keysClose()
+    {
+        QFETCH(int, key);
+        openView();
+        QTest::keyClick(form->Text1, Qt::Key(key));
+        verifyQueryView();
+        // In the query view the same keys do nothing to the views.
+        QTest::keyClick(form->Command1, Qt::Key_Escape);
+        verifyQueryView();
+    }
+
+    void otherKeysKeepTheViewOpen()
+    {
+        openView();
+        QTest::keyClick(form->Text1, Qt::Key_Down);
+        QTest::keyClick(form->Text1, Qt::Key_A);
+        QVERIFY(form->Frame4->isVisible());
+    }
+
+    void reopeningRewritesTheTexts()
+    {
+        openView();
+        const QString note = form->Text1->toPlainText();
+        const QString contact = form->Text2->toPlainText();
+        form->Text1->setPlainText(QStringLiteral("edited"));
+        form->Text2->setPlainText(QString());
+        QTest::mouseClick(form->Text2->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+        openView();
+        QCOMPARE(form->Text1->toPlainText(), note);
+        QCOMPARE(form->Text2->toPlainText(), contact);
+    }
+
+    void queryStateIsKept()
+    {
+        clickOption(form->Option1);
+        pick(form->Combo1, QStringLiteral("蒙"));
+        pick(form->Combo2, QStringLiteral("B"));
+        const QStringList before{itemsOf(form->Combo1).join(QString()),
+                                 itemsOf(form->Combo2).join(QString()),
+                                 form->Combo1->currentText(),
+                                 form->Combo2->currentText(),
+                                 form->Label4->text(),
+                                 form->PUB_massage};
+        openView();
+        QTest::mouseClick(form->Text1->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
+        const QStringList after{itemsOf(form->Combo1).join(QString()),
+                                itemsOf(form->Combo2).join(QString()),
+                                form->Combo1->currentText(),
+                                form->Combo2->currentText(),
+                                form->Label4->text(),
+                                form->PUB_massage};
+        QCOMPARE(after, before);
+        QCOMPARE(form->Label4->text(), QStringLiteral("内蒙古呼包头市车辆"));
+        QVERIFY(form->Option1->isChecked());
+    }
+
+    void scrolling()
+    {
+        const QString start = form->Text3->text();
+        form->Timer1_Timer();
+        QCOMPARE(form->Text3->text(), start.sliced(1) + start.first(1));
+        QCOMPARE(form->Text3->cursorPosition(), 0);
+        for (int tick = 1; tick < 45; ++tick)
+            form->Timer1_Timer();
+        QCOMPARE(form->Text3->text(), start);
+    }
+
+    void scrolltext_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("rotated");
+        QTest::newRow("one character") << "我"
+                                       << "我";
+        QTest::newRow("empty") << ""
+                               << "";
+        QTest::newRow("two") << "ab"
+                             << "ba";
+        QTest::newRow("surrogate pair first") << "\U0001F600ab"
+                                              << "ab\U0001F600";
+        QTest::newRow("lone high surrogate") << QString(QChar(0xD83D)) + "a"
+                                             << "a" + QString(QChar(0xD83D));
+    }
+    void scrolltext()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, rotated);
+        QCOMPARE(form->scrolltext(text), rotated);
+    }
+
+    void pictureCycles()
+    {
+        const QList<QLabel *> smileys{form->Image7, form->Image3, form->Image8,
+                                      form->Image4, form->Image9, form->Image2};
+        const QList<QLabel *> stones{form->Image1,  form->Image5,  form->Image6,
+                                     form->Image11, form->Image10, form->Image12};
+        for (int step = 0; step < 6; ++step) {
+            form->Timer1_Timer();
+            QCOMPARE(form->Image14->pixmap().cacheKey(), smileys.at(step)->pixmap().cacheKey());
+            QCOMPARE(form->X, step == 5 ? 1 : step + 2);
+            QCOMPARE(form->Y, 1); // the stone cycle runs on its own timer
+        }
+        for (int step = 0; step < 6; ++step) {
+            form->Timer2_Timer();
+            QCOMPARE(form->Image13->pixmap().cacheKey(), stones.at(step)->pixmap().cacheKey());
+        }
+        QCOMPARE(form->Y, 1);
+        QCOMPARE(form->X, 1);
+        // Shown at 32 x 32 from the holder's top-left corner.
+        QCOMPARE(form->Image14->pixmap().deviceIndependentSize(), QSizeF(32, 32));
+        QCOMPARE(form->Image14->pos(), QPoint(80, 24));
+        QVERIFY(form->Image14->width() >= 32 && form->Image14->height() >= 32);
+        QVERIFY(form->Image14->alignment() & Qt::AlignTop);
+    }
+
+    void stepOutOfRangeChangesNoPicture()
+    {
+        form->Timer1_Timer();
+        const qint64 shown = form->Image14->pixmap().cacheKey();
+        form->X = 7;
+        const QString text = form->Text3->text();
+        form->Timer1_Timer();
+        QCOMPARE(form->X, 7);
+        QCOMPARE(form->Image14->pixmap().cacheKey(), shown);
+        QVERIFY(form->Text3->text() != text); // the text still scrolls
+    }
+
+    void animationsRunInTheInformationView()
+    {
+        openView();
+        form->Timer1->start();
+        form->Timer2->start();
+        QTRY_VERIFY_WITH_TIMEOUT(form->X == 3 && form->Y >= 2, 2000);
+        QVERIFY(form->Frame4->isVisible());
+    }
+};
+
+QTEST_MAIN(TestInfoView)
+#include "tst_infoview.moc"
