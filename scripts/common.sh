@@ -11,7 +11,7 @@ PACKAGES=(
     libbenchmark-dev
     fonts-noto-cjk fonts-comic-neue
     xvfb xauth x11-utils imagemagick
-    desktop-file-utils appstream
+    desktop-file-utils appstream file
 )
 
 ensure_packages() {
