@@ -1,5 +1,6 @@
 #include "app/form1.h"
 
+#include "app/accessibility.h"
 #include "app/fonts.h"
 #include "app/pictures.h"
 
@@ -33,6 +34,7 @@ Form1::Form1(QWidget *parent)
     : QWidget(parent)
 {
     korvanta::installFontSubstitutes();
+    korvanta::installAccessibleAnswers();
     setupUi(this);
     finishDesign();
     connectHandlers();
