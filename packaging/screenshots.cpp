@@ -1,0 +1,56 @@
+// Renders the real window in each of its views to PNG files, for the README and the metainfo.
+// korvanta_screenshots OUTDIR   (run it on an X server; QT_SCALE_FACTOR=2 renders at 2x)
+
+#include "app/form1.h"
+#include "app/notice.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+
+namespace
+{
+
+void pickItem(QComboBox *list, const QString &text)
+{
+    list->setCurrentIndex(list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    emit list->activated(list->currentIndex());
+}
+
+void save(Form1 &form, const QDir &out, const QString &name)
+{
+    QTest::qWait(700); // both animations show a picture, and the window is painted
+    const QString path = out.filePath(name + QStringLiteral(".png"));
+    if (!form.grab().save(path))
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 2)
+        qFatal("usage: korvanta_screenshots OUTDIR");
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    out.mkpath(QStringLiteral("."));
+    korvanta::setNoticeHandler([](QWidget *, const QString &, const QString &) {});
+
+    Form1 form;
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        qFatal("the window was not shown");
+
+    form.Option1->click();
+    pickItem(form.Combo1, QStringLiteral("冀"));
+    pickItem(form.Combo2, QStringLiteral("A"));
+    save(form, out, QStringLiteral("civil"));
+
+    form.Option4->click();
+    pickItem(form.Combo1, QStringLiteral("甲A026、7、8"));
+    save(form, out, QStringLiteral("special"));
+
+    form.Command1->click();
+    save(form, out, QStringLiteral("information"));
+    return 0;
+}
