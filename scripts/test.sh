@@ -4,5 +4,10 @@ source "$(dirname "$0")/common.sh"
 
 ensure_packages
 configure_and_build "$BUILD"
-cd "$BUILD"
-ctest --output-on-failure -j"$(nproc)"
+configure_and_build "$ROOT/build-asan" -DKORVANTA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+
+echo "== The suite under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer"
+ctest --test-dir "$ROOT/build-asan" --output-on-failure -j"$(nproc)"
+
+echo "== The suite, the installed files and the benchmarks"
+ctest --test-dir "$BUILD" --output-on-failure -j"$(nproc)"

@@ -19,9 +19,21 @@
 
 using namespace korvanta;
 
-namespace {
+namespace
+{
 
-enum class Kind { Option, Pick, PopupPick, Type, TypeKeys, Open, CloseClick, CloseKey, Tick1, Tick2 };
+enum class Kind {
+    Option,
+    Pick,
+    PopupPick,
+    Type,
+    TypeKeys,
+    Open,
+    CloseClick,
+    CloseKey,
+    Tick1,
+    Tick2
+};
 
 // An event names what is done; which control and item it reaches is decided when it runs, so that
 // any sublist of a failing sequence can be replayed.
@@ -33,8 +45,8 @@ struct Event {
 
 QString describe(const Event &e)
 {
-    static const char *names[] = {"option", "pick",  "popup-pick",  "type",  "type-keys",
-                                  "open",   "close", "close-key", "tick1", "tick2"};
+    static const char *names[] = {"option", "pick",  "popup-pick", "type",  "type-keys",
+                                  "open",   "close", "close-key",  "tick1", "tick2"};
     return QStringLiteral("%1(%2,%3)").arg(QLatin1String(names[int(e.kind)])).arg(e.a).arg(e.b);
 }
 
@@ -117,9 +129,9 @@ struct ModelList {
 // What the window should hold, worked out from the documented behaviour alone.
 struct Model {
     int category = 0; // 0 none, 1 civil, 2 military, 3 armed police, 4 special
-    std::array<ModelList, 3> lists{
-        ModelList{{}, QStringLiteral("汉字部分")}, ModelList{{}, QStringLiteral("英文部分")},
-        ModelList{{}, QStringLiteral("武警专用")}};
+    std::array<ModelList, 3> lists{ModelList{{}, QStringLiteral("汉字部分")},
+                                   ModelList{{}, QStringLiteral("英文部分")},
+                                   ModelList{{}, QStringLiteral("武警专用")}};
     QString label4, label5, pub, give;
     bool info = false;
     int x = 1, y = 1, scrolled = 0;
@@ -248,8 +260,7 @@ public:
         case Kind::Option: {
             if (model.info)
                 return false;
-            QRadioButton *options[] = {form->Option1, form->Option2, form->Option3,
-                                       form->Option4};
+            QRadioButton *options[] = {form->Option1, form->Option2, form->Option3, form->Option4};
             const int c = e.a % 4;
             options[c]->click();
             model.chooseCategory(c + 1);
@@ -353,19 +364,20 @@ public:
             if (lists[i]->isEnabled() != list.enabled)
                 return QStringLiteral("Combo%1 enabled %2").arg(i + 1).arg(lists[i]->isEnabled());
         }
-        const std::pair<QString, QString> texts[] = {
-            {form->Label4->text(), model.label4}, {form->Label5->text(), model.label5},
-            {form->PUB_massage, model.pub},       {form->GIVE_massage, model.give}};
+        const std::pair<QString, QString> texts[] = {{form->Label4->text(), model.label4},
+                                                     {form->Label5->text(), model.label5},
+                                                     {form->PUB_massage, model.pub},
+                                                     {form->GIVE_massage, model.give}};
         for (const auto &[actual, expected] : texts)
             if (actual != expected)
                 return QStringLiteral("result '%1', expected '%2'").arg(actual, expected);
         if (form->Frame4->isVisible() != model.info || form->Frame1->isVisible() == model.info ||
             form->Label1->text() != (model.info ? QStringLiteral("关于软件的信息,谢谢观看")
                                                 : QStringLiteral("Korvanta")))
-            return QStringLiteral("view is not the %1 view").arg(model.info ? "information"
-                                                                            : "query");
-        if (form->X != model.x || form->Y != model.y || form->X < 1 || form->X > 6 ||
-            form->Y < 1 || form->Y > 6)
+            return QStringLiteral("view is not the %1 view")
+                .arg(model.info ? "information" : "query");
+        if (form->X != model.x || form->Y != model.y || form->X < 1 || form->X > 6 || form->Y < 1 ||
+            form->Y > 6)
             return QStringLiteral("X, Y = %1, %2").arg(form->X).arg(form->Y);
         if (form->Text3->text() != start.sliced(model.scrolled) + start.first(model.scrolled))
             return QStringLiteral("Text3 '%1'").arg(form->Text3->text());
@@ -383,7 +395,8 @@ private:
         bool ok4 = label4.isEmpty() || found.contains(label4);
         for (qsizetype cut = 0; !ok4 && cut <= label4.size(); ++cut) {
             const QString head = label4.first(cut), tail = label4.sliced(cut);
-            ok4 = (head.isEmpty() || found.contains(head)) && (tail.isEmpty() || found.contains(tail));
+            ok4 = (head.isEmpty() || found.contains(head)) &&
+                  (tail.isEmpty() || found.contains(tail));
         }
         if (!ok4 && model.category == 2) {
             const qsizetype dash = label4.indexOf(QStringLiteral("----"));
@@ -412,9 +425,9 @@ Event randomEvent(QRandomGenerator &random)
 {
     // Weighted towards picks, which carry the queries.
     static const std::pair<Kind, int> weights[] = {
-        {Kind::Option, 8}, {Kind::Pick, 40},      {Kind::PopupPick, 1}, {Kind::Type, 8},
-        {Kind::TypeKeys, 1}, {Kind::Open, 2},     {Kind::CloseClick, 2}, {Kind::CloseKey, 2},
-        {Kind::Tick1, 6},  {Kind::Tick2, 4}};
+        {Kind::Option, 8},   {Kind::Pick, 40}, {Kind::PopupPick, 1},  {Kind::Type, 8},
+        {Kind::TypeKeys, 1}, {Kind::Open, 2},  {Kind::CloseClick, 2}, {Kind::CloseKey, 2},
+        {Kind::Tick1, 6},    {Kind::Tick2, 4}};
     int total = 0;
     for (const auto &[kind, weight] : weights)
         total += weight;
@@ -493,8 +506,8 @@ private slots:
     {
         QTest::addColumn<quint32>("seed");
         bool fromEnvironment = false;
-        const quint32 seed = quint32(qEnvironmentVariableIntValue("KORVANTA_RANDOM_SEED",
-                                                                  &fromEnvironment));
+        const quint32 seed =
+            quint32(qEnvironmentVariableIntValue("KORVANTA_RANDOM_SEED", &fromEnvironment));
         if (fromEnvironment) {
             QTest::addRow("seed %u", seed) << seed;
             return;
