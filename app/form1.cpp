@@ -64,6 +64,11 @@ void Form1::finishDesign()
     buttonPalette.setColor(QPalette::Button, buttonPalette.color(QPalette::Mid));
     Command1->setPalette(buttonPalette);
 
+    // The scrolling line paints all of its area on every tick, so that the tick repaints it alone
+    // and not the panel behind it with its title; it needs no frame.
+    Text3->setFrame(false);
+    Text3->setAttribute(Qt::WA_OpaquePaintEvent);
+
     // Typed text stays exactly as typed: no completion, and Enter never adds it as an item.
     for (QComboBox *list : {Combo1, Combo2, Combo3}) {
         list->setCompleter(nullptr);

@@ -1,0 +1,172 @@
+// In-process costs: building and showing the window, a query from the first click to the answer,
+// and each catalogue lookup, each beside a floor measured the same way.
+
+#include "app/form1.h"
+#include "app/notice.h"
+#include "catalogue/armedpolice.h"
+#include "catalogue/civil.h"
+#include "catalogue/military.h"
+#include "catalogue/special.h"
+
+#include <QApplication>
+#include <QHash>
+
+#include <benchmark/benchmark.h>
+
+using namespace korvanta;
+
+namespace
+{
+
+void pick(QComboBox *list, const QString &text)
+{
+    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+void BM_ShowEmptyWidget(benchmark::State &state)
+{
+    for (auto _ : state) {
+        QWidget window;
+        window.setFixedSize(408, 287);
+        window.show();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_ShowEmptyWidget)->Unit(benchmark::kMicrosecond);
+
+void BM_ShowForm1(benchmark::State &state)
+{
+    for (auto _ : state) {
+        Form1 window;
+        window.show();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_ShowForm1)->Unit(benchmark::kMicrosecond);
+
+// Each category from the click on its button to the answer in the labels.
+void BM_Query(benchmark::State &state)
+{
+    Form1 form;
+    for (auto _ : state) {
+        switch (state.range(0)) {
+        case 1:
+            form.Option1->click();
+            pick(form.Combo1, QStringLiteral("冀"));
+            pick(form.Combo2, QStringLiteral("A"));
+            break;
+        case 2:
+            form.Option2->click();
+            pick(form.Combo1, QStringLiteral("庚"));
+            pick(form.Combo2, QStringLiteral("K"));
+            break;
+        case 3:
+            form.Option3->click();
+            pick(form.Combo1, QStringLiteral("WJxx-Xaaaa"));
+            pick(form.Combo2, QStringLiteral("02"));
+            pick(form.Combo3, QStringLiteral("消"));
+            break;
+        case 4:
+            form.Option4->click();
+            pick(form.Combo1, QStringLiteral("京A 88"));
+            break;
+        }
+        benchmark::DoNotOptimize(form.Label4->text().size());
+    }
+}
+BENCHMARK(BM_Query)->Arg(1)->Arg(2)->Arg(3)->Arg(4)->Unit(benchmark::kMicrosecond);
+
+// The keys of one catalogue, split as the window passes them, and the same keys in a QHash.
+struct Keys {
+    QList<std::pair<QString, QString>> split;
+    QHash<QString, QString> hash;
+};
+
+Keys keysOf(int catalogue)
+{
+    Keys keys;
+    auto add = [&](const QString &first, const QString &second, Text text) {
+        keys.split.append({first, second});
+        keys.hash.insert(first + second, toQString(text));
+    };
+    switch (catalogue) {
+    case 1:
+        for (Text key : civil::describedKeys()) {
+            const QString k = toQString(key);
+            add(k.first(1), k.sliced(1), *civil::describe(k.first(1), k.sliced(1)));
+        }
+        break;
+    case 2:
+        for (Text key : military::firstLevel())
+            add(toQString(key), {}, *military::describeFirstLevel(toQString(key)));
+        break;
+    case 3:
+        for (Text key : armedpolice::numbers())
+            add(toQString(key), {}, *armedpolice::describeNumber(toQString(key)));
+        break;
+    case 4:
+        for (Text key : special::items())
+            add(toQString(key), {}, *special::describe(toQString(key)));
+        break;
+    }
+    return keys;
+}
+
+std::optional<Text> describe(int catalogue, const QString &first, const QString &second)
+{
+    switch (catalogue) {
+    case 1:
+        return civil::describe(first, second);
+    case 2:
+        return military::describeFirstLevel(first);
+    case 3:
+        return armedpolice::describeNumber(first);
+    default:
+        return special::describe(first);
+    }
+}
+
+void BM_Describe(benchmark::State &state)
+{
+    const int catalogue = int(state.range(0));
+    const Keys keys = keysOf(catalogue);
+    qsizetype i = 0;
+    for (auto _ : state) {
+        const auto &[first, second] = keys.split[i];
+        benchmark::DoNotOptimize(describe(catalogue, first, second));
+        i = i + 1 == keys.split.size() ? 0 : i + 1;
+    }
+}
+BENCHMARK(BM_Describe)->Arg(1)->Arg(2)->Arg(3)->Arg(4);
+
+// The floor: the same keys, joined, found in a QHash.
+void BM_QHashFloor(benchmark::State &state)
+{
+    const Keys keys = keysOf(int(state.range(0)));
+    QList<QString> joined;
+    for (const auto &[first, second] : keys.split)
+        joined << first + second;
+    qsizetype i = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(keys.hash.constFind(joined[i]));
+        i = i + 1 == joined.size() ? 0 : i + 1;
+    }
+}
+BENCHMARK(BM_QHashFloor)->Arg(1)->Arg(2)->Arg(3)->Arg(4);
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    setNoticeHandler([](QWidget *, const QString &, const QString &) {});
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,164 @@
+#!/usr/bin/env python3
+"""Prints Korvanta's performance figures, each beside a floor measured in the same run.
+
+    bench/report.py [--build DIR] [--runs N] [--idle-seconds S] [--quick]
+
+--quick runs everything once, briefly, to check that the benchmarks still work; its figures mean
+nothing.
+"""
+
+import argparse
+import glob
+import json
+import os
+import random
+import shutil
+import statistics
+import subprocess
+import sys
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+
+
+def start_xvfb():
+    """Starts a virtual X server; returns (process, display)."""
+    for _ in range(20):
+        display = f":{random.randint(600, 999)}"
+        proc = subprocess.Popen(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        for _ in range(50):
+            if subprocess.run(["xdpyinfo", "-display", display], stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL).returncode == 0:
+                return proc, display
+            if proc.poll() is not None:
+                break
+            time.sleep(0.1)
+        proc.kill()
+    sys.exit("could not start Xvfb")
+
+
+def run_once(program, env):
+    """Runs `program` to its end; returns (wall s, cpu s, peak RSS KiB)."""
+    begin = time.perf_counter()
+    proc = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    _, status, usage = os.wait4(proc.pid, 0)
+    wall = time.perf_counter() - begin
+    if os.waitstatus_to_exitcode(status) != 0:
+        sys.exit(f"{program} failed")
+    return wall, usage.ru_utime + usage.ru_stime, usage.ru_maxrss
+
+
+def startup(build, env, runs):
+    """Median wall and CPU time and peak memory of each start-up program, runs alternating."""
+    names = ["form", "empty", "text"]
+    samples = {name: [] for name in names}
+    for name in names:  # warm the page cache and the font caches first
+        run_once(f"{build}/bench/bench_startup_{name}", env)
+    for _ in range(runs):
+        for name in names:
+            samples[name].append(run_once(f"{build}/bench/bench_startup_{name}", env))
+    return {name: tuple(statistics.median(s[i] for s in samples[name]) for i in range(3))
+            for name in names}
+
+
+def inprocess(build, quick):
+    out = subprocess.run([f"{build}/bench/bench_inprocess", "--benchmark_format=json",
+                          f"--benchmark_min_time={0.001 if quick else 0.5}"],
+                         check=True, capture_output=True, text=True).stdout
+    return {b["name"]: b["cpu_time"] * {"ns": 1, "us": 1e3, "ms": 1e6}[b["time_unit"]]
+            for b in json.loads(out)["benchmarks"]}
+
+
+def cpu_ns(pid):
+    total = 0
+    for path in glob.glob(f"/proc/{pid}/task/*/schedstat"):
+        try:
+            with open(path) as f:
+                total += int(f.read().split()[0])
+        except OSError:
+            pass
+    return total
+
+
+def idle(program, display, seconds):
+    """Share of one core that a running window uses, on the virtual X server."""
+    env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb")
+    proc = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL)
+    try:
+        time.sleep(min(3.0, seconds))  # start-up and the first ticks
+        before, begin = cpu_ns(proc.pid), time.perf_counter()
+        time.sleep(seconds)
+        used, wall = cpu_ns(proc.pid) - before, time.perf_counter() - begin
+    finally:
+        proc.terminate()
+        proc.wait()
+    return used / 1e9 / wall
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--build", default=os.path.join(ROOT, "build"))
+    parser.add_argument("--runs", type=int, default=21)
+    parser.add_argument("--idle-seconds", type=float, default=60)
+    parser.add_argument("--quick", action="store_true")
+    args = parser.parse_args()
+    if args.quick:
+        args.runs, args.idle_seconds = 1, 1
+
+    rows = []
+
+    def row(what, ours, floor, unit, target=None, met=None, floor_name=""):
+        ratio = f"{ours / floor:.2f}x" if floor else "-"
+        rows.append((what, f"{ours:.{3 if unit == 'ms' else 1}f} {unit}",
+                     f"{floor:.{3 if unit == 'ms' else 1}f} {unit} {floor_name}".strip()
+                     if floor is not None else "-", ratio, target or "",
+                     "" if met is None else ("met" if met else "MISSED")))
+
+    xvfb, display = start_xvfb()
+    try:
+        platforms = [("offscreen", dict(os.environ, QT_QPA_PLATFORM="offscreen")),
+                     ("X server", dict(os.environ, QT_QPA_PLATFORM="xcb", DISPLAY=display))]
+        for label, env in platforms:
+            s = startup(args.build, env, args.runs)
+            form, empty, text = s["form"], s["empty"], s["text"]
+            row(f"start-up wall, {label}", form[0] * 1e3, empty[0] * 1e3, "ms", "<= 1.25x",
+                form[0] <= 1.25 * empty[0], "(empty window)")
+            row(f"start-up wall, {label}", form[0] * 1e3, text[0] * 1e3, "ms", "",
+                None, "(window with Chinese text)")
+            row(f"start-up CPU, {label}", form[1] * 1e3, empty[1] * 1e3, "ms", "", None,
+                "(empty window)")
+            row(f"peak memory, {label}", form[2] / 1024, empty[2] / 1024, "MiB", "<= +6 MiB",
+                form[2] - empty[2] <= 6 * 1024, "(empty window)")
+            row(f"peak memory, {label}", form[2] / 1024, text[2] / 1024, "MiB", "", None,
+                "(window with Chinese text)")
+        bench = inprocess(args.build, args.quick)
+        row("construct, load, show", bench["BM_ShowForm1"] / 1e6,
+            bench["BM_ShowEmptyWidget"] / 1e6, "ms", "", None, "(empty QWidget)")
+        names = {1: "civil", 2: "military", 3: "armed police", 4: "special"}
+        for n, name in names.items():
+            row(f"query {name}, click to answer", bench[f"BM_Query/{n}"] / 1e3,
+                bench[f"BM_QHashFloor/{n}"] / 1e3, "us", "", None, "(QHash lookup)")
+        for n, name in names.items():
+            ours, floor = bench[f"BM_Describe/{n}"], bench[f"BM_QHashFloor/{n}"]
+            row(f"describe lookup, {name}", ours, floor, "ns", "<= 2x", ours <= 2 * floor,
+                "(QHash lookup)")
+        share = idle(f"{args.build}/app/korvanta", display, args.idle_seconds)
+        floor = idle(f"{args.build}/bench/bench_idle_floor", display, args.idle_seconds)
+        row(f"idle CPU per minute ({share * 100:.3f} % of a core)", share * 60e3, floor * 60e3,
+            "ms", "< 0.1 % of a core", share < 0.001, "(two timers, two pictures)")
+    finally:
+        xvfb.terminate()
+        xvfb.wait()
+
+    header = ("measure", "Korvanta", "floor", "ratio", "target", "")
+    widths = [max(len(r[i]) for r in rows + [header]) for i in range(len(header))]
+    for r in [header] + rows:
+        print("  ".join(c.ljust(w) for c, w in zip(r, widths)).rstrip())
+    if args.quick:
+        print("(quick run: one sample of each; the figures mean nothing)")
+
+
+if __name__ == "__main__":
+    main()
