@@ -103,6 +103,7 @@ private:
     void finishDesign();
     void connectHandlers();
     void clearLists();
+    void startCategory(bool letters, bool branches, bool emptySecondLine);
     void showInQueryView();
 
     QString m_scrollBuffer;

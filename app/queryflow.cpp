@@ -15,42 +15,37 @@ const QString kSeparator = QStringLiteral("----");
 
 } // namespace
 
-// Choosing a category starts a fresh query: the answers of the last one are forgotten, so that a
-// key with no entry can never show them again.
+// Enables the lists that the category uses and empties the answer labels. Choosing a category
+// starts a fresh query: the answers of the last one are forgotten too, so that a key with no entry
+// can never show them again.
+void Form1::startCategory(bool letters, bool branches, bool emptySecondLine)
+{
+    Combo1->setEnabled(true);
+    Combo2->setEnabled(letters);
+    Combo3->setEnabled(branches);
+    Label4->clear();
+    if (emptySecondLine)
+        Label5->clear();
+    PUB_massage.clear();
+    GIVE_massage.clear();
+}
 
 void Form1::Option1_Click()
 {
-    Combo1->setEnabled(true);
-    Combo2->setEnabled(true);
-    Combo3->setEnabled(false);
-    Label4->clear();
-    Label5->clear();
-    PUB_massage.clear();
-    GIVE_massage.clear();
+    startCategory(true, false, true);
     Min_cnpart();
 }
 
 void Form1::Option2_Click()
 {
-    Combo1->setEnabled(true);
-    Combo2->setEnabled(true);
-    Combo3->setEnabled(false);
     // The second line keeps the last military letter's answer until the next letter pick.
-    Label4->clear();
-    PUB_massage.clear();
-    GIVE_massage.clear();
+    startCategory(true, false, false);
     Jun_cnpart();
 }
 
 void Form1::Option3_Click()
 {
-    Combo1->setEnabled(true);
-    Combo2->setEnabled(true);
-    Combo3->setEnabled(true);
-    Label4->clear();
-    Label5->clear();
-    PUB_massage.clear();
-    GIVE_massage.clear();
+    startCategory(true, true, true);
     WJ_cngpart();
 }
 
@@ -58,13 +53,7 @@ void Form1::Option4_Click()
 {
     showNotice(this, QStringLiteral("这个部分将对一些特殊的车牌号进行告示!"),
                QStringLiteral("提示信息"));
-    Combo1->setEnabled(true);
-    Combo2->setEnabled(false);
-    Combo3->setEnabled(false);
-    Label4->clear();
-    Label5->clear();
-    PUB_massage.clear();
-    GIVE_massage.clear();
+    startCategory(false, false, true);
     TZ_Cnpart();
 }
 
