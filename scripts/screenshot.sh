@@ -19,6 +19,7 @@ cleanup() {
 trap cleanup EXIT
 
 export DISPLAY=$display
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 "$@" &
 app=$!

@@ -1,6 +1,11 @@
 #include "app/form1.h"
 #include "widget_helpers.h"
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
 #include <memory>
 
 namespace
@@ -113,6 +118,27 @@ private slots:
         QCOMPARE(label4(), QStringLiteral("钓鱼台----中国政府的后花园    "));
         pick(form->Combo1, QStringLiteral("901"));
         QCOMPARE(label4(), QStringLiteral("金融通行证，以前也叫“免检通行证”"));
+    }
+
+    // Without the test's recorder the window shows a real modal box: no icon, only OK.
+    void specialNoticeIsAModalBox()
+    {
+        const korvanta::NoticeHandler recording = korvanta::setNoticeHandler({});
+        QString seen;
+        QTimer::singleShot(0, this, [&seen] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            seen = QStringList{box->windowTitle(), box->text(),
+                               QString::number(box->icon() == QMessageBox::NoIcon),
+                               QString::number(box->buttons().size())}
+                       .join(u'|');
+            box->button(QMessageBox::Ok)->click();
+        });
+        clickOption(form->Option4);
+        korvanta::setNoticeHandler(recording);
+        QCOMPARE(seen, QStringLiteral("提示信息|这个部分将对一些特殊的车牌号进行告示!|1|1"));
+        QCOMPARE(form->Combo1->count(), 24);
     }
 
     void anotherCategoryEmptiesTheLetters_data()
