@@ -13,7 +13,7 @@ namespace
 {
 
 // The picture of each holder Image1 to Image12, in that order.
-constexpr const char *kHolderPictures[] = {
+constexpr const char *kHolderPictures[12] = {
     "rune-zigzag",        "smiley-sunglasses", "smiley-eyes-shut",
     "smiley-toothy-grin", "rune-diamond",      "rune-n",
     "smiley-tongue-out",  "smiley-wink",       "smiley-mouth-open",
@@ -69,16 +69,14 @@ void Form1::finishDesign()
     Text3->setFrame(false);
     Text3->setAttribute(Qt::WA_OpaquePaintEvent);
 
-    // Typed text stays exactly as typed: no completion, and Enter never adds it as an item.
-    for (QComboBox *list : {Combo1, Combo2, Combo3}) {
+    // Typed text stays exactly as typed: no completion (the form already keeps Enter from adding
+    // it as an item).
+    for (QComboBox *list : {Combo1, Combo2, Combo3})
         list->setCompleter(nullptr);
-        list->setInsertPolicy(QComboBox::NoInsert);
-    }
 
-    QLabel *const holders[] = {Image1, Image2, Image3, Image4,  Image5,  Image6,
-                               Image7, Image8, Image9, Image10, Image11, Image12};
+    const auto holders = pictureHolders();
     const qreal dpr = devicePixelRatioF();
-    for (int i = 0; i < 12; ++i)
+    for (std::size_t i = 0; i < holders.size(); ++i)
         holders[i]->setPixmap(
             korvanta::renderPicture(QString::fromLatin1(kHolderPictures[i]), kPictureSize, dpr));
 
@@ -111,10 +109,15 @@ void Form1::connectHandlers()
     Timer2->start();
 }
 
+std::array<QLabel *, 12> Form1::pictureHolders() const
+{
+    return {Image1, Image2, Image3, Image4,  Image5,  Image6,
+            Image7, Image8, Image9, Image10, Image11, Image12};
+}
+
 void Form1::Form_Load()
 {
-    for (QLabel *holder : {Image1, Image2, Image3, Image4, Image5, Image6, Image7, Image8, Image9,
-                           Image10, Image11, Image12})
+    for (QLabel *holder : pictureHolders())
         holder->hide();
     Frame4->hide();
     Text3->setText(QString(16, QLatin1Char(' ')) +

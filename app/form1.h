@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
+
 // The program's one window: the query view with its four categories and three lists, the
 // information view, and the catalogue operations that fill the lists and describe a plate.
 class Form1 : public QWidget, private Ui::Form1
@@ -105,6 +107,7 @@ private:
     void clearLists();
     void startCategory(bool letters, bool branches, bool emptySecondLine);
     void showInQueryView();
+    std::array<QLabel *, 12> pictureHolders() const;
 
     QString m_scrollBuffer;
 };
