@@ -1,6 +1,7 @@
 #include "app/form1.h"
 #include "app/lists.h"
 #include "catalogue/civil.h"
+#include "catalogue_helpers.h"
 #include "widget_helpers.h"
 
 #include <memory>
@@ -87,10 +88,7 @@ private slots:
         for (korvanta::Text province : korvanta::civil::provinces()) {
             korvanta::clearList(form->Combo2);
             form->Min_Engpart(korvanta::toQString(province));
-            QStringList row;
-            for (korvanta::Text letter : korvanta::civil::letters(province))
-                row << korvanta::toQString(letter);
-            QCOMPARE(itemsOf(form->Combo2), row);
+            QCOMPARE(itemsOf(form->Combo2), toList(korvanta::civil::letters(province)));
         }
     }
 

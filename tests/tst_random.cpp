@@ -9,6 +9,7 @@
 #include "catalogue/civil.h"
 #include "catalogue/military.h"
 #include "catalogue/special.h"
+#include "catalogue_helpers.h"
 #include "widget_helpers.h"
 
 #include <QRandomGenerator>
@@ -48,14 +49,6 @@ QString describe(const Event &e)
     static const char *names[] = {"option", "pick",  "popup-pick", "type",  "type-keys",
                                   "open",   "close", "close-key",  "tick1", "tick2"};
     return QStringLiteral("%1(%2,%3)").arg(QLatin1String(names[int(e.kind)])).arg(e.a).arg(e.b);
-}
-
-QStringList toList(Items items)
-{
-    QStringList list;
-    for (Text item : items)
-        list << toQString(item);
-    return list;
 }
 
 QString lookup(std::optional<Text> text)
