@@ -1,27 +1,17 @@
 #!/usr/bin/env bash
-# screenshot.sh OUT.png [command...]: runs the program (or the given command, which shows the
-# Korvanta window) on a virtual X server and saves the window to OUT.png.
-set -euo pipefail
-ROOT=$(cd "$(dirname "$0")/.." && pwd)
+# screenshot.sh OUT.png: runs the built program on a virtual X server and saves its window.
+source "$(dirname "$0")/common.sh"
 out=$1
-shift
-[ $# -gt 0 ] || set -- "$ROOT/build/app/korvanta"
 
-display=:$((90 + RANDOM % 400))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
 app=
 cleanup() {
     [ -n "$app" ] && kill "$app" 2>/dev/null || true
-    kill "$xvfb" 2>/dev/null || true
-    wait 2>/dev/null || true
+    stop_xvfb
 }
 trap cleanup EXIT
 
-export DISPLAY=$display
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-"$@" &
+start_xvfb
+"$BUILD/app/korvanta" &
 app=$!
 
 window=
