@@ -1,10 +1,17 @@
 #pragma once
 
+#include <QStringList>
+
 namespace korvanta
 {
 
-// Maps the form's font families, which Debian does not ship, to installed ones. Runs once,
-// before the first widget is built; later calls do nothing.
+// Registers the window's own faces from the program's resources and maps the form's font
+// families to them. Runs once, after the application object exists and before the first widget
+// is built; later calls do nothing.
 void installFontSubstitutes();
+
+// The families of the window's own faces, as registered: the serif for the form's 宋体 and
+// 华文中宋, the sans for 华文细黑 and the Latin face of the "About..." button.
+QStringList windowFamilies();
 
 } // namespace korvanta

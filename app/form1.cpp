@@ -2,6 +2,7 @@
 
 #include "app/accessibility.h"
 #include "app/fonts.h"
+#include "app/framestyle.h"
 #include "app/pictures.h"
 
 #include <QIcon>
@@ -69,6 +70,14 @@ void Form1::finishDesign()
     Text3->setFrame(false);
     Text3->setAttribute(Qt::WA_OpaquePaintEvent);
 
+    auto *frameStyle = new CaptionOnBorderStyle;
+    frameStyle->setParent(this);
+    for (QGroupBox *frame : {Frame1, Frame2, Frame3, Frame4})
+        frame->setStyle(frameStyle);
+
+    // The contact box covers the bottom of the note's box: the note scrolls above it.
+    Text1->keepClearOf(Text2);
+
     // Typed text stays exactly as typed: no completion (the form already keeps Enter from adding
     // it as an item).
     for (QComboBox *list : {Combo1, Combo2, Combo3})
@@ -101,7 +110,7 @@ void Form1::connectHandlers()
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     connect(Timer2, &QTimer::timeout, this, &Form1::Timer2_Timer);
     // A text box's mouse events arrive at its viewport, its keys at the box itself.
-    for (QPlainTextEdit *box : {Text1, Text2}) {
+    for (QPlainTextEdit *box : {static_cast<QPlainTextEdit *>(Text1), Text2}) {
         box->installEventFilter(this);
         box->viewport()->installEventFilter(this);
     }

@@ -41,13 +41,26 @@ int main(int argc, char *argv[])
     if (!QTest::qWaitForWindowExposed(&form))
         qFatal("the window was not shown");
 
+    save(form, out, QStringLiteral("start"));
+
     form.Option1->click();
     pickItem(form.Combo1, QStringLiteral("冀"));
     pickItem(form.Combo2, QStringLiteral("A"));
     save(form, out, QStringLiteral("civil"));
 
+    form.Option2->click();
+    pickItem(form.Combo1, form.Combo1->itemText(0));
+    pickItem(form.Combo2, form.Combo2->itemText(0));
+    save(form, out, QStringLiteral("military"));
+
+    form.Option3->click();
+    pickItem(form.Combo1, QStringLiteral("WJxx-Xaaaa"));
+    pickItem(form.Combo2, QStringLiteral("02"));
+    pickItem(form.Combo3, QStringLiteral("消"));
+    save(form, out, QStringLiteral("armedpolice"));
+
     form.Option4->click();
-    pickItem(form.Combo1, QStringLiteral("甲A026、7、8"));
+    pickItem(form.Combo1, QStringLiteral("塑封G023、323"));
     save(form, out, QStringLiteral("special"));
 
     form.Command1->click();

@@ -9,7 +9,7 @@ PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
     libbenchmark-dev
-    fonts-noto-cjk fonts-comic-neue
+    fonts-noto-cjk fonts-comic-neue python3-fonttools
     xvfb xauth x11-utils imagemagick
     desktop-file-utils appstream file
 )

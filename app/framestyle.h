@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QProxyStyle>
+
+// Draws a captioned frame the way the form was laid out for: the border runs through the middle
+// of the caption, which sits a little in from the left edge with the line broken around it. The
+// form's controls sit just below that line. Frames without a caption are drawn as the base style
+// draws them.
+class CaptionOnBorderStyle : public QProxyStyle
+{
+    Q_OBJECT
+
+public:
+    using QProxyStyle::QProxyStyle;
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex *option, SubControl part,
+                         const QWidget *widget = nullptr) const override;
+    void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                       const QWidget *widget = nullptr) const override;
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
+                            QPainter *painter, const QWidget *widget = nullptr) const override;
+};

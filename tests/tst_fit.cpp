@@ -1,0 +1,128 @@
+// Every answer the result labels can show, the whole note and the contact line are shown in
+// full. Run at scale 1 and 2 (QT_SCALE_FACTOR).
+
+#include "app/form1.h"
+#include "widget_helpers.h"
+
+#include <QScrollBar>
+#include <QTextBlock>
+
+#include <memory>
+
+namespace
+{
+
+// Runs a person's pick of item `index` through the list's real handler.
+void choose(QComboBox *list, int index)
+{
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+} // namespace
+
+class TestFit : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Form1> form;
+    NoticeRecorder recorder;
+    QStringList clipped;
+    int answers = 0;
+
+    void checkAnswers()
+    {
+        for (QLabel *label : {form->Label4, form->Label5}) {
+            if (label->text().isEmpty())
+                continue;
+            ++answers;
+            const int needed = label->heightForWidth(label->width());
+            if (needed > label->height())
+                clipped << QStringLiteral("%1 '%2' needs %3 px of %4")
+                               .arg(label->objectName(), label->text())
+                               .arg(needed)
+                               .arg(label->height());
+        }
+    }
+
+    // Picks every item of `list`, and after each pick every item of `next` in turn.
+    void walk(QComboBox *list, QComboBox *next, QComboBox *last)
+    {
+        for (int i = 0; i < list->count(); ++i) {
+            choose(list, i);
+            checkAnswers();
+            if (next)
+                walk(next, last, nullptr);
+        }
+    }
+
+private slots:
+    void init()
+    {
+        form = std::make_unique<Form1>();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        clipped.clear();
+        answers = 0;
+    }
+    void cleanup() { form.reset(); }
+
+    void everyAnswerFitsItsLabel_data()
+    {
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<int>("atLeast");
+        QTest::newRow("civil") << "Option1" << 360;
+        QTest::newRow("military") << "Option2" << 300;
+        QTest::newRow("armed police") << "Option3" << 250;
+        QTest::newRow("special") << "Option4" << 24;
+    }
+    void everyAnswerFitsItsLabel()
+    {
+        QFETCH(QString, category);
+        QFETCH(int, atLeast);
+        auto *option = form->findChild<QRadioButton *>(category);
+        QVERIFY(option);
+        clickOption(option);
+        // Each pick of the first list fills the second, and an armed-police style the third.
+        walk(form->Combo1, form->Combo2, form->Combo3);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
+        QVERIFY2(answers >= atLeast, qPrintable(QString::number(answers)));
+    }
+
+    // The note scrolls within the part of its box that the contact box leaves free, and ends
+    // there; the contact line fits its box without a scroll bar.
+    void informationViewShowsEverything()
+    {
+        form->Command1_Click();
+        QTRY_VERIFY(form->Text1->isVisible());
+        const QWidget *note = form->Text1->viewport();
+        const QRect noteArea(note->mapTo(form->Frame4, QPoint(0, 0)), note->size());
+        QVERIFY2(noteArea.bottom() < form->Text2->y(),
+                 qPrintable(QString::number(noteArea.bottom())));
+
+        QScrollBar *bar = form->Text1->verticalScrollBar();
+        bar->setValue(bar->maximum());
+        QTextCursor end(form->Text1->document());
+        end.movePosition(QTextCursor::End);
+        const QRect last = form->Text1->cursorRect(end);
+        QVERIFY2(last.top() >= 0 && last.bottom() < note->height(),
+                 qPrintable(QStringLiteral("%1..%2 of %3")
+                                .arg(last.top())
+                                .arg(last.bottom())
+                                .arg(note->height())));
+        if (bar->maximum() > 0) {
+            const QRect barArea(bar->mapTo(form->Frame4, QPoint(0, 0)), bar->size());
+            QVERIFY(bar->isVisible());
+            QVERIFY(barArea.bottom() < form->Text2->y());
+        }
+
+        QVERIFY(!form->Text2->verticalScrollBar()->isVisible());
+        QCOMPARE(form->Text2->verticalScrollBar()->maximum(), 0);
+        end = QTextCursor(form->Text2->document());
+        end.movePosition(QTextCursor::End);
+        QVERIFY(form->Text2->cursorRect(end).bottom() < form->Text2->viewport()->height());
+    }
+};
+
+QTEST_MAIN(TestFit)
+#include "tst_fit.moc"
