@@ -40,25 +40,22 @@ configure_and_build() {
     cmake --build "$dir" -- -j"$(nproc)"
 }
 
-# Starts a virtual X server on a free display and exports DISPLAY; stop_xvfb ends it.
+# Starts a virtual X server and exports DISPLAY; stop_xvfb ends it.
 start_xvfb() {
-    local display=:$((500 + RANDOM % 400))
-    Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    XVFB_PID=$!
-    export DISPLAY=$display
+    local started
+    started=$("$ROOT/scripts/start-xvfb") || return 1
+    export DISPLAY=${started% *}
+    XVFB_PID=${started#* }
     export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-    local _
-    for _ in $(seq 50); do
-        xdpyinfo >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    echo "the virtual X server did not start" >&2
-    return 1
 }
 
 stop_xvfb() {
     [ -n "${XVFB_PID:-}" ] || return 0
     kill "$XVFB_PID" 2>/dev/null || true
-    wait "$XVFB_PID" 2>/dev/null || true
+    local _
+    for _ in $(seq 50); do
+        kill -0 "$XVFB_PID" 2>/dev/null || break
+        sleep 0.05
+    done
     XVFB_PID=
 }
