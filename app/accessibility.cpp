@@ -1,7 +1,10 @@
 #include "app/accessibility.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace korvanta
 {
@@ -9,6 +12,7 @@ namespace
 {
 
 const char kAnswerTitle[] = "answerTitle";
+const char kDecoration[] = "decoration";
 
 class AccessibleAnswer : public QAccessibleWidget
 {
@@ -30,20 +34,184 @@ public:
     }
 };
 
-QAccessibleInterface *answerFactory(const QString &, QObject *object)
+// Qt names a combo box on Linux by its current text, so that a screen reader would announce
+// '冀' for the list of provinces. Here the name says what the list is for and the text is its
+// value; the children (the popup's list and the edit field) and the open action stay as Qt has
+// them.
+class AccessibleList : public QAccessibleWidget
 {
-    auto *label = qobject_cast<QLabel *>(object);
+public:
+    explicit AccessibleList(QComboBox *list)
+        : QAccessibleWidget(list, QAccessible::ComboBox)
+    {
+    }
+
+    QComboBox *list() const { return static_cast<QComboBox *>(widget()); }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        switch (kind) {
+        case QAccessible::Name:
+            return list()->accessibleName();
+        case QAccessible::Value:
+            return list()->isEnabled() || list()->count() > 0 ? list()->currentText() : QString();
+        default:
+            return QAccessibleWidget::text(kind);
+        }
+    }
+
+    int childCount() const override { return list()->lineEdit() ? 2 : 1; }
+
+    QAccessibleInterface *child(int index) const override
+    {
+        if (index == 0)
+            return QAccessible::queryAccessibleInterface(list()->view());
+        if (index == 1 && list()->lineEdit())
+            return QAccessible::queryAccessibleInterface(list()->lineEdit());
+        return nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        for (int i = 0; i < childCount(); ++i) {
+            if (this->child(i) == child)
+                return i;
+        }
+        return -1;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.expandable = true;
+        state.expanded = list()->view()->isVisible();
+        state.editable = list()->isEditable();
+        return state;
+    }
+
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+
+    void doAction(const QString &action) override
+    {
+        if (action != showMenuAction() && action != pressAction())
+            return;
+        if (list()->view()->isVisible())
+            list()->hidePopup();
+        else
+            list()->showPopup();
+    }
+
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+};
+
+// Shown once by its name; no value, no text to follow and no children to walk into.
+class AccessibleDecoration : public QAccessibleWidget
+{
+public:
+    explicit AccessibleDecoration(QWidget *widget)
+        : QAccessibleWidget(widget, QAccessible::StaticText)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name ? widget()->accessibleName() : QString();
+    }
+    int childCount() const override { return 0; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    void *interface_cast(QAccessible::InterfaceType) override { return nullptr; }
+};
+
+class AccessibleNotification : public QAccessibleWidget
+{
+public:
+    explicit AccessibleNotification(Announcer *announcer)
+        : QAccessibleWidget(announcer, QAccessible::Notification)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name
+                   ? static_cast<const Announcer *>(widget())->lastAnnouncement()
+                   : QString();
+    }
+};
+
+QAccessibleInterface *factory(const QString &, QObject *object)
+{
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (!widget)
+        return nullptr;
+    if (widget->property(kDecoration).toBool())
+        return new AccessibleDecoration(widget);
+    if (auto *announcer = qobject_cast<Announcer *>(widget))
+        return new AccessibleNotification(announcer);
+    if (auto *list = qobject_cast<QComboBox *>(widget))
+        return new AccessibleList(list);
+    auto *label = qobject_cast<QLabel *>(widget);
     if (label && label->property(kAnswerTitle).isValid())
         return new AccessibleAnswer(label);
     return nullptr;
 }
 
+// True for an object whose changes screen readers are not told about: a decoration, or a part
+// of one (the scrolling line's text changes on every tick).
+bool isDecoration(const QObject *object)
+{
+    for (; object; object = object->parent()) {
+        if (object->property(kDecoration).toBool())
+            return true;
+        if (object->isWidgetType() && static_cast<const QWidget *>(object)->isWindow())
+            break;
+    }
+    return false;
+}
+
+QAccessible::UpdateHandler s_forward = nullptr;
+
+// Passes every event on to screen readers as Qt would, except those of decorations.
+void filterUpdates(QAccessibleEvent *event)
+{
+    if (isDecoration(event->object()))
+        return;
+    // The handler stands in Qt's way to screen readers; step aside to let this event through.
+    QAccessible::installUpdateHandler(s_forward);
+    QAccessible::updateAccessibility(event);
+    QAccessible::installUpdateHandler(filterUpdates);
+}
+
 } // namespace
 
-void installAccessibleAnswers()
+Announcer::Announcer(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("announcer"));
+    hide();
+}
+
+void Announcer::announce(const QString &text)
+{
+    m_text = text;
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+void markAsDecoration(QWidget *widget)
+{
+    widget->setProperty(kDecoration, true);
+    // An interface made before (setting up a widget can report a change) would stay in Qt's
+    // cache; the next query makes the decoration's.
+    if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(widget))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
+void installAccessibility()
 {
     static const bool installed = [] {
-        QAccessible::installFactory(answerFactory);
+        QAccessible::installFactory(factory);
+        s_forward = QAccessible::installUpdateHandler(filterUpdates);
         return true;
     }();
     Q_UNUSED(installed);

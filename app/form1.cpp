@@ -5,8 +5,11 @@
 #include "app/framestyle.h"
 #include "app/pictures.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QTimer>
 
@@ -23,6 +26,25 @@ constexpr const char *kHolderPictures[12] = {
 
 constexpr int kPictureSize = 32;
 
+// The menu a person expects on text that can be selected: copy the selection, or select it all.
+void offerCopyMenu(QLabel *label)
+{
+    label->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(label, &QWidget::customContextMenuRequested, label, [label](QPoint at) {
+        auto *menu = new QMenu(label);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        QAction *copy = menu->addAction(QStringLiteral("复制"), label, [label] {
+            QGuiApplication::clipboard()->setText(label->selectedText());
+        });
+        copy->setEnabled(label->hasSelectedText());
+        QAction *all = menu->addAction(QStringLiteral("全选"), label, [label] {
+            label->setSelection(0, int(label->text().size()));
+        });
+        all->setEnabled(!label->text().isEmpty());
+        menu->popup(label->mapToGlobal(at));
+    });
+}
+
 bool closesInformationView(int key)
 {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space ||
@@ -35,7 +57,7 @@ Form1::Form1(QWidget *parent)
     : QWidget(parent)
 {
     korvanta::installFontSubstitutes();
-    korvanta::installAccessibleAnswers();
+    korvanta::installAccessibility();
     setupUi(this);
     finishDesign();
     connectHandlers();
@@ -75,6 +97,12 @@ void Form1::finishDesign()
     for (QGroupBox *frame : {Frame1, Frame2, Frame3, Frame4})
         frame->setStyle(frameStyle);
 
+    for (QLabel *answer : {Label4, Label5})
+        offerCopyMenu(answer);
+    korvanta::markAsDecoration(Text3);
+    for (QLabel *holder : {Image13, Image14})
+        korvanta::markAsDecoration(holder);
+
     // The contact box covers the bottom of the note's box: the note scrolls above it.
     Text1->keepClearOf(Text2);
 
@@ -85,9 +113,11 @@ void Form1::finishDesign()
 
     const auto holders = pictureHolders();
     const qreal dpr = devicePixelRatioF();
-    for (std::size_t i = 0; i < holders.size(); ++i)
+    for (std::size_t i = 0; i < holders.size(); ++i) {
+        korvanta::markAsDecoration(holders[i]);
         holders[i]->setPixmap(
             korvanta::renderPicture(QString::fromLatin1(kHolderPictures[i]), kPictureSize, dpr));
+    }
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -95,6 +125,11 @@ void Form1::finishDesign()
     Timer2 = new QTimer(Frame3);
     Timer2->setObjectName(QStringLiteral("Timer2"));
     Timer2->setInterval(500);
+
+    m_announcer = new korvanta::Announcer(this);
+    m_announceAnswers = new QTimer(this);
+    m_announceAnswers->setSingleShot(true);
+    m_announceAnswers->setInterval(50);
 }
 
 void Form1::connectHandlers()
@@ -106,6 +141,12 @@ void Form1::connectHandlers()
     connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
     connect(Combo2, &QComboBox::activated, this, &Form1::Combo2_Click);
     connect(Combo3, &QComboBox::activated, this, &Form1::Combo3_Click);
+    // After the handlers: a category starts with what the labels show; a pick may change it.
+    for (QRadioButton *option : {Option1, Option2, Option3, Option4})
+        connect(option, &QRadioButton::clicked, this, &Form1::rememberAnswers);
+    for (QComboBox *list : {Combo1, Combo2, Combo3})
+        connect(list, &QComboBox::activated, m_announceAnswers, qOverload<>(&QTimer::start));
+    connect(m_announceAnswers, &QTimer::timeout, this, &Form1::announceNewAnswers);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
     connect(Timer2, &QTimer::timeout, this, &Form1::Timer2_Timer);
@@ -132,8 +173,31 @@ void Form1::Form_Load()
     Text3->setText(QString(16, QLatin1Char(' ')) +
                    QStringLiteral("绿色小巧的资料软件会拥有更大的用户群! 我会让他们记住您。"));
     Text3->setCursorPosition(0);
+    // Screen readers read the scrolling line once, whole, and not as it moves.
+    Text3->setAccessibleName(Text3->text().trimmed());
     X = 1;
     Y = 1;
+}
+
+void Form1::rememberAnswers()
+{
+    m_heardAnswers[0] = Label4->text();
+    m_heardAnswers[1] = Label5->text();
+}
+
+// Speaks the result lines that a pick changed, both where both changed; a pick that shows
+// nothing new says nothing.
+void Form1::announceNewAnswers()
+{
+    QStringList changed;
+    const QLabel *const lines[] = {Label4, Label5};
+    for (int i = 0; i < 2; ++i) {
+        if (lines[i]->text() != m_heardAnswers[i] && !lines[i]->text().isEmpty())
+            changed << lines[i]->text();
+    }
+    rememberAnswers();
+    if (!changed.isEmpty())
+        m_announcer->announce(changed.join(QStringLiteral("。")));
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)

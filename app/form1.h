@@ -8,6 +8,11 @@
 
 #include <array>
 
+namespace korvanta
+{
+class Announcer;
+}
+
 // The program's one window: the query view with its four categories and three lists, the
 // information view, and the catalogue operations that fill the lists and describe a plate.
 class Form1 : public QWidget, private Ui::Form1
@@ -108,6 +113,13 @@ private:
     void startCategory(bool letters, bool branches, bool emptySecondLine);
     void showInQueryView();
     std::array<QLabel *, 12> pictureHolders() const;
+    void rememberAnswers();
+    void announceNewAnswers();
 
     QString m_scrollBuffer;
+    // Screen readers hear each new answer once, a moment after the pick that found it (a pick by
+    // Return in an editable list arrives twice).
+    korvanta::Announcer *m_announcer = nullptr;
+    QTimer *m_announceAnswers = nullptr;
+    QString m_heardAnswers[2];
 };

@@ -1,5 +1,6 @@
 // The information view behind "About...", the scrolling text and the two picture cycles.
 
+#include "app/accessibility.h"
 #include "app/form1.h"
 
 #include <QLabel>
@@ -52,6 +53,11 @@ void Form1::Command1_Click()
     Frame4->move(120 / 15, 600 / 15);
     // The button that had the focus is hidden now; the note is where the keyboard goes back from.
     Text1->setFocus(Qt::OtherFocusReason);
+    // Screen readers say nothing of a focus that moves into a view just shown: tell them what
+    // opened, by its title and the note's first sentence.
+    const QString note = Text1->toPlainText().trimmed();
+    m_announcer->announce(Label1->text() + QStringLiteral("。") +
+                          note.first(note.indexOf(u'！') + 1));
 }
 
 void Form1::Text1_Click()

@@ -4,7 +4,8 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
 
-# Debian 12 packages the build, the tests and the screenshots need.
+# Debian 12 packages the build, the tests (the screen reader check among them) and the
+# screenshots need.
 PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
@@ -12,6 +13,7 @@ PACKAGES=(
     fonts-noto-cjk fonts-comic-neue python3-fonttools
     xvfb xauth x11-utils imagemagick
     desktop-file-utils appstream file
+    orca speech-dispatcher at-spi2-core dbus openbox xdotool
 )
 
 ensure_packages() {

@@ -1,5 +1,8 @@
+#include "app/accessibility.h"
 #include "app/form1.h"
 #include "widget_helpers.h"
+
+#include <QMenu>
 
 #include <QAccessible>
 #include <QClipboard>
@@ -105,6 +108,82 @@ private slots:
         QTest::keySequence(form->Label4, QKeySequence::Copy);
         QCOMPARE(QGuiApplication::clipboard()->text(), answer.first(5));
         QCOMPARE(form->Label4->text(), answer);
+    }
+    // A list says what it is for; what it shows is its value, and an empty disabled one has none.
+    void listsSayWhatTheyAreFor()
+    {
+        clickOption(form->Option1);
+        pick(form->Combo1, QStringLiteral("冀"));
+        QCOMPARE(accessibleText(form->Combo1, QAccessible::Name), QStringLiteral("汉字部分"));
+        QCOMPARE(accessibleText(form->Combo1, QAccessible::Value), QStringLiteral("冀"));
+        QVERIFY(!form->Combo3->isEnabled());
+        QCOMPARE(accessibleText(form->Combo3, QAccessible::Name), QStringLiteral("武警专用"));
+        QCOMPARE(accessibleText(form->Combo3, QAccessible::Value), QString());
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(form->Combo1);
+        QCOMPARE(list->role(), QAccessible::ComboBox);
+        QVERIFY(list->state().editable && list->state().expandable);
+        QCOMPARE(list->childCount(), 2);
+        QCOMPARE(list->child(1)->object(), form->Combo1->lineEdit());
+    }
+
+    // The scrolling line is read once, whole; the pictures are not controls.
+    void decorationsAreStaticText()
+    {
+        QAccessibleInterface *line = QAccessible::queryAccessibleInterface(form->Text3);
+        QCOMPARE(line->role(), QAccessible::StaticText);
+        QVERIFY(!line->textInterface());
+        form->Timer1_Timer();
+        QCOMPARE(line->text(QAccessible::Name),
+                 QStringLiteral("绿色小巧的资料软件会拥有更大的用户群! 我会让他们记住您。"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(form->Image14)->role(),
+                 QAccessible::StaticText);
+    }
+
+    // Each pick that shows something new is spoken once, both lines where both change; a pick
+    // that shows nothing new is not.
+    void newAnswersAreAnnounced()
+    {
+        auto *announcer = form->findChild<korvanta::Announcer *>();
+        QVERIFY(announcer);
+        QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->role(),
+                 QAccessible::Notification);
+        clickOption(form->Option1);
+        pick(form->Combo1, QStringLiteral("冀"));
+        pick(form->Combo2, QStringLiteral("A"));
+        QTRY_COMPARE(announcer->lastAnnouncement(), QStringLiteral("河北省石家庄市车辆"));
+        pick(form->Combo1, QStringLiteral("晋"));
+        pick(form->Combo2, QStringLiteral("G")); // no entry: the line empties
+        QTest::qWait(120);
+        QCOMPARE(announcer->lastAnnouncement(), QStringLiteral("河北省石家庄市车辆"));
+
+        clickOption(form->Option2);
+        pick(form->Combo1, QStringLiteral("甲"));
+        QTRY_COMPARE(announcer->lastAnnouncement(), QStringLiteral("甲----中国人民解放军总部"));
+        pick(form->Combo2, QStringLiteral("A"));
+        QTRY_VERIFY(announcer->lastAnnouncement().startsWith(u"中国人民解放军总部。A----"));
+
+        form->Command1->setFocus();
+        QTest::keyClick(form->Command1, Qt::Key_Return); // Enter opens it as Space does
+        QVERIFY(form->Frame4->isVisible());
+        QVERIFY(announcer->lastAnnouncement().startsWith(u"关于软件的信息,谢谢观看。感谢您"));
+    }
+
+    void answersHaveACopyMenu()
+    {
+        clickOption(form->Option1);
+        pick(form->Combo1, QStringLiteral("冀"));
+        pick(form->Combo2, QStringLiteral("A"));
+        QMenu *menu = nullptr;
+        QTimer::singleShot(0, this, [&] {
+            menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (menu)
+                menu->actions().at(1)->trigger(); // select all
+        });
+        emit form->Label4->customContextMenuRequested(QPoint(5, 5));
+        QTRY_VERIFY(menu);
+        QCOMPARE(menu->actions().at(0)->text(), QStringLiteral("复制"));
+        QTRY_COMPARE(form->Label4->selectedText(), form->Label4->text());
+        menu->close();
     }
 };
 
