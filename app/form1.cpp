@@ -3,7 +3,6 @@
 #include "app/accessibility.h"
 #include "app/fonts.h"
 #include "app/framestyle.h"
-#include "app/pictures.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -25,6 +24,29 @@ constexpr const char *kHolderPictures[12] = {
 };
 
 constexpr int kPictureSize = 32;
+
+// A picture of the animations, drawn for the device pixel ratio `dpr`: built at 1x and 2x, and
+// scaled down smoothly from 2x between the two.
+QPixmap loadPicture(QLatin1String name, qreal dpr)
+{
+    QPixmap picture(QStringLiteral(":/pictures/%1%2.png")
+                        .arg(name, dpr > 1 ? QStringLiteral("@2x") : QString()));
+    if (!qFuzzyCompare(picture.devicePixelRatio(), dpr)) {
+        picture = picture.scaled(QSize(kPictureSize, kPictureSize) * dpr, Qt::KeepAspectRatio,
+                                 Qt::SmoothTransformation);
+        picture.setDevicePixelRatio(dpr);
+    }
+    return picture;
+}
+
+// The window icon, in the sizes a window manager shows it at.
+QIcon korvantaIcon()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64})
+        icon.addFile(QStringLiteral(":/pictures/korvanta-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
 
 // The menu a person expects on text that can be selected: copy the selection, or select it all.
 void offerCopyMenu(QLabel *label)
@@ -71,7 +93,7 @@ Form1::~Form1() = default;
 void Form1::finishDesign()
 {
     setFixedSize(size());
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/korvanta.svg")));
+    setWindowIcon(korvantaIcon());
 
     QFont windowFont = font();
     windowFont.setPointSizeF(10.5);
@@ -115,8 +137,7 @@ void Form1::finishDesign()
     const qreal dpr = devicePixelRatioF();
     for (std::size_t i = 0; i < holders.size(); ++i) {
         korvanta::markAsDecoration(holders[i]);
-        holders[i]->setPixmap(
-            korvanta::renderPicture(QString::fromLatin1(kHolderPictures[i]), kPictureSize, dpr));
+        holders[i]->setPixmap(loadPicture(QLatin1String(kHolderPictures[i]), dpr));
     }
 
     Timer1 = new QTimer(this);
@@ -177,6 +198,44 @@ void Form1::Form_Load()
     Text3->setAccessibleName(Text3->text().trimmed());
     X = 1;
     Y = 1;
+}
+
+// While the window is minimised or hidden nothing of it can be seen: its timers stop, and go on
+// from where they were when it shows again.
+void Form1::tickOnlyWhileSeen()
+{
+    const bool seen = isVisible() && !isMinimized();
+    if (!seen) {
+        for (QTimer *timer : {Timer1, Timer2}) {
+            if (timer->isActive()) {
+                timer->stop();
+                m_pausedTimers << timer;
+            }
+        }
+    } else {
+        for (QTimer *timer : std::as_const(m_pausedTimers))
+            timer->start();
+        m_pausedTimers.clear();
+    }
+}
+
+void Form1::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    tickOnlyWhileSeen();
+}
+
+void Form1::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    tickOnlyWhileSeen();
+}
+
+void Form1::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        tickOnlyWhileSeen();
 }
 
 void Form1::rememberAnswers()

@@ -105,6 +105,9 @@ public slots:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void finishDesign();
@@ -113,6 +116,7 @@ private:
     void startCategory(bool letters, bool branches, bool emptySecondLine);
     void showInQueryView();
     std::array<QLabel *, 12> pictureHolders() const;
+    void tickOnlyWhileSeen();
     void rememberAnswers();
     void announceNewAnswers();
 
@@ -122,4 +126,6 @@ private:
     korvanta::Announcer *m_announcer = nullptr;
     QTimer *m_announceAnswers = nullptr;
     QString m_heardAnswers[2];
+    // The timers stopped while nobody can see the window, to be started again when it shows.
+    QList<QTimer *> m_pausedTimers;
 };

@@ -13,6 +13,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
 using namespace korvanta;
 
 namespace
@@ -45,6 +47,25 @@ void BM_ShowForm1(benchmark::State &state)
     }
 }
 BENCHMARK(BM_ShowForm1)->Unit(benchmark::kMicrosecond);
+
+// The first click of "About..." in a window just shown, to the information view painted.
+void BM_FirstAboutClick(benchmark::State &state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = std::make_unique<Form1>();
+        window->show();
+        QCoreApplication::processEvents();
+        window->repaint();
+        state.ResumeTiming();
+        window->Command1->click();
+        window->repaint();
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_FirstAboutClick)->Unit(benchmark::kMicrosecond);
 
 // Each category from the click on its button to the answer in the labels.
 void BM_Query(benchmark::State &state)

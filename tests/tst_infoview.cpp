@@ -1,6 +1,7 @@
 #include "app/form1.h"
 #include "widget_helpers.h"
 
+#include <QPainter>
 #include <QRegularExpression>
 
 #include <memory>
@@ -167,6 +168,48 @@ private slots:
         QCOMPARE(form->Text3->text(), start);
     }
 
+    // The scrolling line draws each turn of its text as a line edit showing that text would.
+    void scrollingLineLooksLikeALineEdit()
+    {
+        QLineEdit plain(form->Text3->parentWidget());
+        plain.setFrame(false);
+        plain.setFont(form->Text3->font());
+        plain.setPalette(form->Text3->palette());
+        plain.setGeometry(form->Text3->geometry());
+        plain.show();
+        for (int turn = 0; turn < 45; ++turn) {
+            plain.setText(form->Text3->text());
+            plain.setCursorPosition(0);
+            const auto format = QImage::Format_RGB32;
+            const QImage expected = plain.grab().toImage().convertToFormat(format);
+            const QImage drawn = form->Text3->grab().toImage().convertToFormat(format);
+            QVERIFY2(drawn == expected, qPrintable(QStringLiteral("turn %1").arg(turn)));
+            form->Timer1_Timer();
+        }
+    }
+
+    // The animated pictures paint the panel behind them themselves, as it looks there.
+    void picturesSitOnThePanel()
+    {
+        for (int tick = 0; tick < 3; ++tick) {
+            form->Timer1_Timer();
+            form->Timer2_Timer();
+        }
+        for (QLabel *holder : {form->Image13, form->Image14}) {
+            QVERIFY(holder->testAttribute(Qt::WA_OpaquePaintEvent));
+            const auto format = QImage::Format_RGB32;
+            const QImage drawn = holder->grab().toImage().convertToFormat(format);
+            holder->hide();
+            QImage expected =
+                form->Frame3->grab(holder->geometry()).toImage().convertToFormat(format);
+            holder->show();
+            QPainter painter(&expected);
+            painter.drawPixmap(0, 0, holder->pixmap());
+            painter.end();
+            QVERIFY2(drawn == expected, qPrintable(holder->objectName()));
+        }
+    }
+
     void scrolltext_data()
     {
         QTest::addColumn<QString>("text");
@@ -233,6 +276,29 @@ private slots:
         form->Timer2->start();
         QTRY_VERIFY_WITH_TIMEOUT(form->X == 3 && form->Y >= 2, 2000);
         QVERIFY(form->Frame4->isVisible());
+    }
+
+    // Nobody can see a minimised or hidden window: its timers rest and go on from where they
+    // were; timers a test stopped itself stay stopped.
+    void timersRestWhileNobodySees()
+    {
+        form->Timer1->start();
+        form->Timer1_Timer();
+        const QString scrolled = form->Text3->text();
+        const qint16 step = form->X;
+        form->showMinimized();
+        QTRY_VERIFY(!form->Timer1->isActive());
+        QTest::qWait(400);
+        QCOMPARE(form->Text3->text(), scrolled);
+        QCOMPARE(form->X, step);
+        form->showNormal();
+        QTRY_VERIFY(form->Timer1->isActive());
+        QVERIFY(!form->Timer2->isActive());
+        form->hide();
+        QVERIFY(!form->Timer1->isActive());
+        form->show();
+        QVERIFY(form->Timer1->isActive());
+        QTRY_VERIFY(form->X != step);
     }
 };
 

@@ -1,7 +1,6 @@
-// Build tool: renders the scalable icon to the PNG sizes a desktop looks for.
-// iconrender ICON.svg OUTDIR SIZE...  writes OUTDIR/SIZE.png for each size.
+// Build tool: renders an SVG picture to PNG files of the sizes given.
+// svgrender PICTURE.svg OUT.png:SIZE...   writes each OUT.png at SIZE x SIZE pixels.
 
-#include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -11,8 +10,8 @@
 
 int main(int argc, char *argv[])
 {
-    if (argc < 4) {
-        std::fprintf(stderr, "usage: iconrender ICON.svg OUTDIR SIZE...\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: svgrender PICTURE.svg OUT.png:SIZE...\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -20,16 +19,18 @@ int main(int argc, char *argv[])
     QSvgRenderer renderer(QString::fromLocal8Bit(argv[1]));
     if (!renderer.isValid())
         return 1;
-    const QDir out(QString::fromLocal8Bit(argv[2]));
-    out.mkpath(QStringLiteral("."));
-    for (int i = 3; i < argc; ++i) {
-        const int size = QByteArray(argv[i]).toInt();
+    for (int i = 2; i < argc; ++i) {
+        const QString target = QString::fromLocal8Bit(argv[i]);
+        const qsizetype colon = target.lastIndexOf(QLatin1Char(':'));
+        const int size = target.sliced(colon + 1).toInt();
+        if (colon < 0 || size <= 0)
+            return 2;
         QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter painter(&image);
         renderer.render(&painter);
         painter.end();
-        if (!image.save(out.filePath(QStringLiteral("%1.png").arg(size))))
+        if (!image.save(target.first(colon)))
             return 1;
     }
     return 0;
