@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
 // The catalogue operations of the window: each fills a list from a table or keeps the text that
 // a table holds for a key.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
 #include "app/form1.h"
 
 #include "app/accessibility.h"
@@ -14,14 +17,6 @@
 
 namespace
 {
-
-// The picture of each holder Image1 to Image12, in that order.
-constexpr const char *kHolderPictures[12] = {
-    "rune-zigzag",        "smiley-sunglasses", "smiley-eyes-shut",
-    "smiley-toothy-grin", "rune-diamond",      "rune-n",
-    "smiley-tongue-out",  "smiley-wink",       "smiley-mouth-open",
-    "rune-upright-slash", "rune-circle-cross", "rune-upright-triangle",
-};
 
 constexpr int kPictureSize = 32;
 
@@ -133,11 +128,10 @@ void Form1::finishDesign()
     for (QComboBox *list : {Combo1, Combo2, Combo3})
         list->setCompleter(nullptr);
 
-    const auto holders = pictureHolders();
     const qreal dpr = devicePixelRatioF();
-    for (std::size_t i = 0; i < holders.size(); ++i) {
-        korvanta::markAsDecoration(holders[i]);
-        holders[i]->setPixmap(loadPicture(QLatin1String(kHolderPictures[i]), dpr));
+    for (const HeldPicture &held : heldPictures()) {
+        korvanta::markAsDecoration(held.holder);
+        held.holder->setPixmap(loadPicture(QLatin1String(held.picture), dpr));
     }
 
     Timer1 = new QTimer(this);
@@ -180,16 +174,29 @@ void Form1::connectHandlers()
     Timer2->start();
 }
 
-std::array<QLabel *, 12> Form1::pictureHolders() const
+// The twelve picture holders and the picture each holds; the animations show them in turn.
+std::array<Form1::HeldPicture, 12> Form1::heldPictures() const
 {
-    return {Image1, Image2, Image3, Image4,  Image5,  Image6,
-            Image7, Image8, Image9, Image10, Image11, Image12};
+    return {{
+        {Image1, "rune-zigzag"},
+        {Image2, "smiley-sunglasses"},
+        {Image3, "smiley-eyes-shut"},
+        {Image4, "smiley-toothy-grin"},
+        {Image5, "rune-diamond"},
+        {Image6, "rune-n"},
+        {Image7, "smiley-tongue-out"},
+        {Image8, "smiley-wink"},
+        {Image9, "smiley-mouth-open"},
+        {Image10, "rune-upright-slash"},
+        {Image11, "rune-circle-cross"},
+        {Image12, "rune-upright-triangle"},
+    }};
 }
 
 void Form1::Form_Load()
 {
-    for (QLabel *holder : pictureHolders())
-        holder->hide();
+    for (const HeldPicture &held : heldPictures())
+        held.holder->hide();
     Frame4->hide();
     Text3->setText(QString(16, QLatin1Char(' ')) +
                    QStringLiteral("绿色小巧的资料软件会拥有更大的用户群! 我会让他们记住您。"));

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 #include "ui_form1.h"
@@ -8,10 +11,15 @@
 
 #include <array>
 
+#include <optional>
+
 namespace korvanta
 {
 class Announcer;
 }
+
+// The kind of plate being looked up: civil, military, armed police or special.
+enum class PlateCategory { Min, Jun, WJ, TZ };
 
 // The program's one window: the query view with its four categories and three lists, the
 // information view, and the catalogue operations that fill the lists and describe a plate.
@@ -113,9 +121,22 @@ private:
     void finishDesign();
     void connectHandlers();
     void clearLists();
-    void startCategory(bool letters, bool branches, bool emptySecondLine);
+    // The category whose button is selected; none before the first click.
+    std::optional<PlateCategory> selectedCategory() const;
+    // What a category button sets up: which lists it enables (the first always), and whether
+    // it empties the second result line as well as the first.
+    struct CategoryLists {
+        bool letters;
+        bool branches;
+        bool emptySecondLine;
+    };
+    void startCategory(CategoryLists lists);
     void showInQueryView();
-    std::array<QLabel *, 12> pictureHolders() const;
+    struct HeldPicture {
+        QLabel *holder;
+        const char *picture; // a file name under :/pictures, without ".png"
+    };
+    std::array<HeldPicture, 12> heldPictures() const;
     void tickOnlyWhileSeen();
     void rememberAnswers();
     void announceNewAnswers();

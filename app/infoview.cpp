@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
 // The information view behind "About...", the scrolling text and the two picture cycles.
 
 #include "app/accessibility.h"
@@ -26,8 +29,8 @@ const QString kContact = QStringLiteral("E-mail:korvanta@example.com   support@e
                                         "                "
                                         "程序设计:Korvanta开发组  Ver:1.0    ");
 
-// Shows `picture` at its own size at the top-left corner of `holder`, growing the holder where
-// the picture is larger, as a picture control that fits itself to its picture does.
+// Shows `picture` at its own size at the top-left corner of `holder`. A holder smaller than the
+// picture (Image14 is 25 pixels square) grows to fit it rather than cut it off.
 void showPicture(QLabel *holder, const QPixmap &picture)
 {
     holder->setPixmap(picture);
@@ -50,7 +53,7 @@ void Form1::Command1_Click()
     Text1->setPlainText(kThanks);
     Text2->setPlainText(kContact);
     Label1->setText(QStringLiteral("关于软件的信息,谢谢观看"));
-    Frame4->move(120 / 15, 600 / 15);
+    Frame4->move(8, 40); // where the query panel stood
     // The button that had the focus is hidden now; the note is where the keyboard goes back from.
     Text1->setFocus(Qt::OtherFocusReason);
     // Screen readers say nothing of a focus that moves into a view just shown: tell them what

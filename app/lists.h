@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The two things every catalogue operation does to the window: put a table's items into a

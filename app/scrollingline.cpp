@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
 #include "app/scrollingline.h"
 
 #include <QEvent>
@@ -45,7 +48,8 @@ void ScrollingLine::paintEvent(QPaintEvent *event)
     if (shown.isEmpty())
         return;
     // Which turn of the whole text is shown; another text becomes the whole one.
-    qsizetype turn = m_whole.size() == shown.size() ? (m_whole + m_whole).indexOf(shown) : -1;
+    qsizetype turn =
+        m_whole.size() == shown.size() ? QString(m_whole + m_whole).indexOf(shown) : -1;
     if (turn < 0) {
         m_whole = shown;
         layOut();

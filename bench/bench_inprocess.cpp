@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
 // In-process costs: building and showing the window, a query from the first click to the answer,
 // and each catalogue lookup, each beside a floor measured the same way.
 

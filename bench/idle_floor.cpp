@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
 // The floor for the idle cost: a window whose two timers tick at the window's rates and each show
 // another 32 x 32 picture, with no text to lay out. With --no-timers, the same window with
 // nothing ticking: the floor for a minimised window.

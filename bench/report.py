@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Korvanta developers
+# SPDX-License-Identifier: MIT
 """Prints Korvanta's performance figures, each beside a floor measured in the same run.
 
     bench/report.py [--build DIR] [--runs N] [--idle-seconds S] [--quick]
@@ -68,28 +70,32 @@ def inprocess(build, quick):
 
 
 def cpu_ns(pid):
-    total = 0
+    """CPU time of each live thread, by thread id."""
+    times = {}
     for path in glob.glob(f"/proc/{pid}/task/*/schedstat"):
         try:
             with open(path) as f:
-                total += int(f.read().split()[0])
+                times[path] = int(f.read().split()[0])
         except OSError:
             pass
-    return total
+    return times
+
+
+def cpu_since(before, after):
+    """CPU time spent between two cpu_ns readings by the threads alive at the second."""
+    return sum(max(0, t - before.get(path, 0)) for path, t in after.items())
 
 
 def wakeups(pid):
-    """Times the process's threads have gone to sleep and woken since they started."""
-    total = 0
-    for path in glob.glob(f"/proc/{pid}/task/*/status"):
-        try:
-            with open(path) as f:
-                for line in f:
-                    if line.startswith("voluntary_ctxt_switches:"):
-                        total += int(line.split()[1])
-        except OSError:
-            pass
-    return total
+    """Times the main thread, the one that runs the timers, has gone to sleep and woken."""
+    try:
+        with open(f"/proc/{pid}/task/{pid}/status") as f:
+            for line in f:
+                if line.startswith("voluntary_ctxt_switches:"):
+                    return int(line.split()[1])
+    except OSError:
+        pass
+    return 0
 
 
 def idle(program, display, seconds, args=(), minimised=False):
@@ -109,7 +115,7 @@ def idle(program, display, seconds, args=(), minimised=False):
         before, woken, begin = cpu_ns(proc.pid), wakeups(proc.pid), time.perf_counter()
         time.sleep(seconds)
         wall = time.perf_counter() - begin
-        used, woken = cpu_ns(proc.pid) - before, wakeups(proc.pid) - woken
+        used, woken = cpu_since(before, cpu_ns(proc.pid)), wakeups(proc.pid) - woken
     finally:
         proc.terminate()
         proc.wait()

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
 // Starts the application, shows one window and ends once its first frame is painted. Built three
 // times: with Korvanta's window; with an empty window of the same size, the floor for any window;
 // and with the same form and its faces but no handlers, lists, pictures or timers, the floor for

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
 #include "catalogue/armedpolice.h"
 
 namespace korvanta::armedpolice
@@ -8,7 +11,8 @@ namespace
 // clang-format off
 constexpr Text kStyles[] = {u"WJxx-aaaaa", u"WJxx-Xaaaa"};
 
-// The units stand as the catalogue writes them ("内蒙古" for 03, "北京省" for 31).
+// The units are kept character for character as published, odd ones included ("内蒙古" for 03,
+// "北京省" for 31).
 constexpr KeyedTable<Text, 32> kUnits({
     {u"01", u"中国武警总部"},
     {u"02", u"河北省"},

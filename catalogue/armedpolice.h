@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Armed-police plates: the two plate styles, the unit numbers with the units that issue them,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
 #include "catalogue/civil.h"
 
 namespace korvanta::civil
@@ -6,10 +9,6 @@ namespace
 {
 
 // clang-format off
-constexpr Text kProvinces[] = {
-    u"京", u"津", u"沪", u"渝", u"黑", u"吉", u"辽", u"冀", u"豫", u"晋", u"鲁", u"鄂", u"湘", u"陕", u"甘", u"川", u"苏", u"浙", u"皖", u"赣", u"宁", u"闽", u"粤", u"桂", u"蒙", u"新", u"青", u"藏", u"云", u"琼", u"贵",
-};
-
 // The letters of each province, in the catalogue's order (not always alphabetical).
 constexpr Text kBeijing[] = {u"A", u"C", u"E", u"F", u"B", u"G", u"H"};
 constexpr Text kTianjin[] = {u"A", u"B", u"C", u"E"};
@@ -43,6 +42,7 @@ constexpr Text kYunnan[] = {u"A", u"B", u"C", u"D", u"E", u"F", u"G", u"H", u"J"
 constexpr Text kHainan[] = {u"A", u"B", u"C"};
 constexpr Text kGuizhou[] = {u"A", u"B", u"C", u"D", u"E", u"F", u"G", u"H", u"J"};
 
+// The provinces in list order, each with its letters.
 constexpr KeyedTable<Items, 31> kLetters({
     {u"京", kBeijing},
     {u"津", kTianjin},
@@ -77,8 +77,8 @@ constexpr KeyedTable<Items, 31> kLetters({
     {u"贵", kGuizhou},
 });
 
-// Province text, place text and "车辆", written out whole; the irregular place texts stand as
-// the catalogue has them.
+// Province text, place text and "车辆", written out whole. Some place texts look irregular
+// (柳洲, 西双牌纳 and the like): they are the data as published, kept character for character.
 constexpr KeyedTable<Text, 360> kDescriptions({
     {u"京A", u"北京城区的车辆,一般指东城、西城、崇文、宣武、海淀、朝阳、丰台、石景山"},
     {u"京B", u"北京市出租车或是小公共"},
@@ -477,7 +477,7 @@ constexpr KeyedTable<Text, 360> kDescriptions({
 
 Items provinces() noexcept
 {
-    return kProvinces;
+    return kLetters.keys();
 }
 
 Items letters(QStringView province) noexcept

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Civil plates: the province characters, the letters each province issues, and the

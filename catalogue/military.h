@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Military plates: a first-level character naming the organisation and a second-level letter

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
 // Renders the real window in each of its views to PNG files, for the README and the metainfo.
 // korvanta_screenshots OUTDIR   (run it on an X server; QT_SCALE_FACTOR=2 renders at 2x)
 

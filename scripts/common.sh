@@ -1,25 +1,33 @@
+# SPDX-FileCopyrightText: 2026 The Korvanta developers
+# SPDX-License-Identifier: MIT
+
 # Shared by run.sh and test.sh: install what is missing, then configure and build.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
 
-# Debian 12 packages the build, the tests (the screen reader check among them) and the
-# screenshots need.
-PACKAGES=(
+# Debian 12 packages that building and running the program need (a virtual X server too, for
+# run.sh without a display).
+PROGRAM_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
-    libbenchmark-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     fonts-noto-cjk fonts-comic-neue python3-fonttools
     xvfb xauth x11-utils imagemagick
+)
+# What the tests, the benchmarks and the screenshots need besides (the screen reader check
+# among them).
+TEST_PACKAGES=(
+    libbenchmark-dev
     desktop-file-utils appstream file
     orca speech-dispatcher at-spi2-core dbus openbox xdotool
 )
 
+# ensure_packages PACKAGE...: installs those that are missing.
 ensure_packages() {
     local missing=()
     local pkg
-    for pkg in "${PACKAGES[@]}"; do
+    for pkg in "$@"; do
         dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
             missing+=("$pkg")
     done
@@ -32,14 +40,22 @@ ensure_packages() {
         "${missing[@]}" >/dev/null
 }
 
-# configure_and_build DIR [cmake options...]
-configure_and_build() {
+# configure DIR [cmake options...]: configures a build folder the first time.
+configure() {
     local dir=$1
     shift
     if [ ! -f "$dir/build.ninja" ]; then
         cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >/dev/null
     fi
-    cmake --build "$dir" -- -j"$(nproc)"
+}
+
+# build DIR [TARGET...]: builds those targets, or everything.
+build() {
+    local dir=$1
+    shift
+    local targets=()
+    [ $# -eq 0 ] || targets=(--target "$@")
+    cmake --build "$dir" "${targets[@]}" -- -j"$(nproc)"
 }
 
 # Starts a virtual X server and exports DISPLAY; stop_xvfb ends it.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Korvanta developers
+# SPDX-License-Identifier: MIT
 # screenshot.sh OUT.png: runs the built program on a virtual X server and saves its window.
 source "$(dirname "$0")/common.sh"
 out=$1

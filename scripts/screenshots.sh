@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Korvanta developers
+# SPDX-License-Identifier: MIT
 # Renders the window's views on a virtual X server, at scale 1 and 2, into docs/screenshots/.
 source "$(dirname "$0")/common.sh"
 
-ensure_packages
-configure_and_build "$BUILD"
+ensure_packages "${PROGRAM_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+configure "$BUILD"
+build "$BUILD" korvanta_screenshots
 trap stop_xvfb EXIT
 
 render() {

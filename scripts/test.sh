@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Korvanta developers
+# SPDX-License-Identifier: MIT
 # Sets up what is missing, builds, and runs the whole test suite; ends with ctest's summary.
 source "$(dirname "$0")/common.sh"
 
-ensure_packages
-configure_and_build "$BUILD"
-configure_and_build "$ROOT/build-asan" -DKORVANTA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+ensure_packages "${PROGRAM_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+configure "$BUILD"
+build "$BUILD"
+configure "$ROOT/build-asan" -DKORVANTA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+build "$ROOT/build-asan"
 
 echo "== The suite under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer"
 ctest --test-dir "$ROOT/build-asan" --output-on-failure -j"$(nproc)"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Korvanta developers
+# SPDX-License-Identifier: MIT
 # check_install.sh install|layout|validate|starts BUILD_DIR STAGE_DIR APP_ID
 # Checks what `cmake --install` puts into a staging directory.
 set -euo pipefail

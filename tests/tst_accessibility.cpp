@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
 #include "app/accessibility.h"
 #include "app/form1.h"
 #include "widget_helpers.h"
@@ -82,9 +85,9 @@ private slots:
         // fixed accessible name; the names of the result labels come from their answers.
         QVERIFY(form->Label4->accessibleName().isEmpty());
         QVERIFY(form->Label5->accessibleName().isEmpty());
-        clickOption(form->Option2);
-        pick(form->Combo1, QStringLiteral("辰"));
-        pick(form->Combo2, QStringLiteral("H"));
+        QVERIFY(clickOption(form->Option2));
+        QVERIFY(pick(form->Combo1, QStringLiteral("辰")));
+        QVERIFY(pick(form->Combo2, QStringLiteral("H")));
         QCOMPARE(accessibleText(form->Label4, QAccessible::Name),
                  QStringLiteral("中国人民解放军成都军区"));
         QCOMPARE(accessibleText(form->Label5, QAccessible::Name),
@@ -95,9 +98,9 @@ private slots:
 
     void resultTextCanBeCopied()
     {
-        clickOption(form->Option1);
-        pick(form->Combo1, QStringLiteral("粤"));
-        pick(form->Combo2, QStringLiteral("Z"));
+        QVERIFY(clickOption(form->Option1));
+        QVERIFY(pick(form->Combo1, QStringLiteral("粤")));
+        QVERIFY(pick(form->Combo2, QStringLiteral("Z")));
         const QString answer = QStringLiteral("香港、澳门特别行政区进入内地车辆");
         QCOMPARE(form->Label4->text(), answer);
         QVERIFY(form->Label4->textInteractionFlags() & Qt::TextSelectableByMouse);
@@ -112,8 +115,8 @@ private slots:
     // A list says what it is for; what it shows is its value, and an empty disabled one has none.
     void listsSayWhatTheyAreFor()
     {
-        clickOption(form->Option1);
-        pick(form->Combo1, QStringLiteral("冀"));
+        QVERIFY(clickOption(form->Option1));
+        QVERIFY(pick(form->Combo1, QStringLiteral("冀")));
         QCOMPARE(accessibleText(form->Combo1, QAccessible::Name), QStringLiteral("汉字部分"));
         QCOMPARE(accessibleText(form->Combo1, QAccessible::Value), QStringLiteral("冀"));
         QVERIFY(!form->Combo3->isEnabled());
@@ -147,19 +150,19 @@ private slots:
         QVERIFY(announcer);
         QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->role(),
                  QAccessible::Notification);
-        clickOption(form->Option1);
-        pick(form->Combo1, QStringLiteral("冀"));
-        pick(form->Combo2, QStringLiteral("A"));
+        QVERIFY(clickOption(form->Option1));
+        QVERIFY(pick(form->Combo1, QStringLiteral("冀")));
+        QVERIFY(pick(form->Combo2, QStringLiteral("A")));
         QTRY_COMPARE(announcer->lastAnnouncement(), QStringLiteral("河北省石家庄市车辆"));
-        pick(form->Combo1, QStringLiteral("晋"));
-        pick(form->Combo2, QStringLiteral("G")); // no entry: the line empties
+        QVERIFY(pick(form->Combo1, QStringLiteral("晋")));
+        QVERIFY(pick(form->Combo2, QStringLiteral("G"))); // no entry: the line empties
         QTest::qWait(120);
         QCOMPARE(announcer->lastAnnouncement(), QStringLiteral("河北省石家庄市车辆"));
 
-        clickOption(form->Option2);
-        pick(form->Combo1, QStringLiteral("甲"));
+        QVERIFY(clickOption(form->Option2));
+        QVERIFY(pick(form->Combo1, QStringLiteral("甲")));
         QTRY_COMPARE(announcer->lastAnnouncement(), QStringLiteral("甲----中国人民解放军总部"));
-        pick(form->Combo2, QStringLiteral("A"));
+        QVERIFY(pick(form->Combo2, QStringLiteral("A")));
         QTRY_VERIFY(announcer->lastAnnouncement().startsWith(u"中国人民解放军总部。A----"));
 
         form->Command1->setFocus();
@@ -170,9 +173,9 @@ private slots:
 
     void answersHaveACopyMenu()
     {
-        clickOption(form->Option1);
-        pick(form->Combo1, QStringLiteral("冀"));
-        pick(form->Combo2, QStringLiteral("A"));
+        QVERIFY(clickOption(form->Option1));
+        QVERIFY(pick(form->Combo1, QStringLiteral("冀")));
+        QVERIFY(pick(form->Combo2, QStringLiteral("A")));
         QMenu *menu = nullptr;
         QTimer::singleShot(0, this, [&] {
             menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
 #include "catalogue/armedpolice.h"
 #include "catalogue_helpers.h"
 
@@ -33,18 +36,14 @@ private slots:
     {
         QTest::addColumn<QString>("number");
         QTest::addColumn<QString>("text");
-        QTest::newRow("01") << "01"
-                            << "中国武警总部";
-        QTest::newRow("03") << "03"
-                            << "内蒙古";
-        QTest::newRow("12") << "12"
-                            << "江西省";
-        QTest::newRow("16") << "16"
-                            << "广西壮族自治区";
-        QTest::newRow("31") << "31"
-                            << "北京省";
-        QTest::newRow("32") << "32"
-                            << "重庆市";
+        // clang-format off
+        QTest::newRow("01") << "01" << "中国武警总部";
+        QTest::newRow("03") << "03" << "内蒙古";
+        QTest::newRow("12") << "12" << "江西省";
+        QTest::newRow("16") << "16" << "广西壮族自治区";
+        QTest::newRow("31") << "31" << "北京省";
+        QTest::newRow("32") << "32" << "重庆市";
+        // clang-format on
         for (const char *miss : {"1", "001", "00", "33", "A", "", "01 ", "０１"})
             QTest::addRow("miss '%s'", miss) << miss << "<none>";
     }
@@ -59,16 +58,13 @@ private slots:
     {
         QTest::addColumn<QString>("character");
         QTest::addColumn<QString>("text");
-        QTest::newRow("消") << "消"
-                            << "武装警察消防部队";
-        QTest::newRow("警") << "警"
-                            << "武装警察警卫部队";
-        QTest::newRow("电") << "电"
-                            << "武装警察水电部队";
-        QTest::newRow("unknown") << "水"
-                                 << "<none>";
-        QTest::newRow("empty") << ""
-                               << "<none>";
+        // clang-format off
+        QTest::newRow("消") << "消" << "武装警察消防部队";
+        QTest::newRow("警") << "警" << "武装警察警卫部队";
+        QTest::newRow("电") << "电" << "武装警察水电部队";
+        QTest::newRow("unknown") << "水" << "<none>";
+        QTest::newRow("empty") << "" << "<none>";
+        // clang-format on
     }
     void branchNames()
     {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
 #include "app/form1.h"
 #include "app/lists.h"
 #include "catalogue/civil.h"
@@ -35,20 +38,12 @@ private slots:
         QTest::addColumn<FillOperation>("fill");
         QTest::addColumn<QStringList>("items");
         QTest::addColumn<QString>("text");
-        QTest::newRow("civil") << &Form1::Min_cnpart
-                               << QString::fromUtf8("京津沪渝黑吉辽冀豫晋鲁鄂湘陕甘川苏浙皖赣宁闽粤"
-                                                    "桂蒙新青藏云琼贵")
-                                      .split(QString(), Qt::SkipEmptyParts)
-                               << QString();
-        QTest::newRow("military")
-            << &Form1::Jun_cnpart
-            << QStringLiteral("甲乙丙巳庚辛壬寅辰戍午未申").split(QString(), Qt::SkipEmptyParts)
-            << QString();
-        QTest::newRow("armed police")
-            << &Form1::WJ_cngpart
-            << QStringList{QStringLiteral("WJxx-aaaaa"), QStringLiteral("WJxx-Xaaaa")}
-            << QStringLiteral("选择样式");
+        // clang-format off
+        QTest::newRow("civil") << &Form1::Min_cnpart << QString::fromUtf8("京津沪渝黑吉辽冀豫晋鲁鄂湘陕甘川苏浙皖赣宁闽粤" "桂蒙新青藏云琼贵") .split(QString(), Qt::SkipEmptyParts) << QString();
+        QTest::newRow("military") << &Form1::Jun_cnpart << QStringLiteral("甲乙丙巳庚辛壬寅辰戍午未申").split(QString(), Qt::SkipEmptyParts) << QString();
+        QTest::newRow("armed police") << &Form1::WJ_cngpart << QStringList{QStringLiteral("WJxx-aaaaa"), QStringLiteral("WJxx-Xaaaa")} << QStringLiteral("选择样式");
         QTest::newRow("special") << &Form1::TZ_Cnpart << QStringList() << QString();
+        // clang-format on
     }
     void categoryFills()
     {
@@ -129,11 +124,13 @@ private slots:
     {
         QTest::addColumn<QString>("style");
         QTest::addColumn<bool>("branches");
+        // clang-format off
         QTest::newRow("plain style") << "WJxx-aaaaa" << false;
         QTest::newRow("branch style") << "WJxx-Xaaaa" << true;
         QTest::newRow("prompt") << "选择样式" << false;
         QTest::newRow("lower-case x") << "WJxx-xaaaa" << false;
         QTest::newRow("trailing space") << "WJxx-Xaaaa " << false;
+        // clang-format on
     }
     void wjTypeSwitchesTheBranchList()
     {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
 // Every answer the result labels can show, the whole note and the contact line are shown in
 // full. Run at scale 1 and 2 (QT_SCALE_FACTOR).
 
@@ -82,7 +85,7 @@ private slots:
         QFETCH(int, atLeast);
         auto *option = form->findChild<QRadioButton *>(category);
         QVERIFY(option);
-        clickOption(option);
+        QVERIFY(clickOption(option));
         // Each pick of the first list fills the second, and an armed-police style the third.
         walk(form->Combo1, form->Combo2, form->Combo3);
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
 #include "app/form1.h"
 #include "widget_helpers.h"
 
@@ -75,9 +78,11 @@ private slots:
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QPoint>("where");
+        // clang-format off
         QTest::newRow("Text1 top") << "Text1" << QPoint(10, 10);
         QTest::newRow("Text1 middle") << "Text1" << QPoint(150, 60);
         QTest::newRow("Text2") << "Text2" << QPoint(20, 20);
+        // clang-format on
     }
     void clickInEitherBoxCloses()
     {
@@ -96,10 +101,12 @@ private slots:
     void keysClose_data()
     {
         QTest::addColumn<int>("key");
+        // clang-format off
         QTest::newRow("Enter") << int(Qt::Key_Return);
         QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
         QTest::newRow("Space") << int(Qt::Key_Space);
         QTest::newRow("Escape") << int(Qt::Key_Escape);
+        // clang-format on
     }
     void keysClose()
     {
@@ -135,9 +142,9 @@ private slots:
 
     void queryStateIsKept()
     {
-        clickOption(form->Option1);
-        pick(form->Combo1, QStringLiteral("蒙"));
-        pick(form->Combo2, QStringLiteral("B"));
+        QVERIFY(clickOption(form->Option1));
+        QVERIFY(pick(form->Combo1, QStringLiteral("蒙")));
+        QVERIFY(pick(form->Combo2, QStringLiteral("B")));
         const QStringList before{itemsOf(form->Combo1).join(QString()),
                                  itemsOf(form->Combo2).join(QString()),
                                  form->Combo1->currentText(),
@@ -214,16 +221,13 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("rotated");
-        QTest::newRow("one character") << "我"
-                                       << "我";
-        QTest::newRow("empty") << ""
-                               << "";
-        QTest::newRow("two") << "ab"
-                             << "ba";
-        QTest::newRow("surrogate pair first") << "\U0001F600ab"
-                                              << "ab\U0001F600";
-        QTest::newRow("lone high surrogate") << QString(QChar(0xD83D)) + "a"
-                                             << "a" + QString(QChar(0xD83D));
+        // clang-format off
+        QTest::newRow("one character") << "我" << "我";
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("two") << "ab" << "ba";
+        QTest::newRow("surrogate pair first") << "\U0001F600ab" << "ab\U0001F600";
+        QTest::newRow("lone high surrogate") << QString(QChar(0xD83D)) + u'a' << u'a' + QString(QChar(0xD83D));
+        // clang-format on
     }
     void scrolltext()
     {

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
 // Closing the window ends the program: the event loop returns 0 once the window is closed, and in
 // the sanitizer build LeakSanitizer then finds nothing left behind.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
 #include "catalogue/military.h"
 #include "catalogue_helpers.h"
 
@@ -29,22 +32,16 @@ private slots:
     {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("text");
-        QTest::newRow("甲") << "甲"
-                            << "中国人民解放军总部";
-        QTest::newRow("庚") << "庚"
-                            << "中国人民解放军北京军区";
-        QTest::newRow("戍 U+620D") << "戍"
-                                   << "中国人民解放军广州军区";
-        QTest::newRow("申 及及") << "申"
-                                 << "中国人民解放军总装备部及及直属单位";
-        QTest::newRow("戌 U+620C") << "戌"
-                                   << "<none>";
-        QTest::newRow("empty") << ""
-                               << "<none>";
-        QTest::newRow("two characters") << "甲乙"
-                                        << "<none>";
-        QTest::newRow("civil character") << "京"
-                                         << "<none>";
+        // clang-format off
+        QTest::newRow("甲") << "甲" << "中国人民解放军总部";
+        QTest::newRow("庚") << "庚" << "中国人民解放军北京军区";
+        QTest::newRow("戍 U+620D") << "戍" << "中国人民解放军广州军区";
+        QTest::newRow("申 及及") << "申" << "中国人民解放军总装备部及及直属单位";
+        QTest::newRow("戌 U+620C") << "戌" << "<none>";
+        QTest::newRow("empty") << "" << "<none>";
+        QTest::newRow("two characters") << "甲乙" << "<none>";
+        QTest::newRow("civil character") << "京" << "<none>";
+        // clang-format on
     }
     void firstLevel()
     {
@@ -57,21 +54,15 @@ private slots:
     {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("text");
-        QTest::newRow("A") << "A"
-                           << "中央警卫局、中央军委、总参谋部、司令部总部";
-        QTest::newRow("N") << "N"
-                           << "第二炮兵部队";
-        QTest::newRow("G mixed punctuation")
-            << "G"
-            << "后勤部队直属单位。(如军事医学科学院、解放军总医院等)";
-        QTest::newRow("K") << "K"
-                           << "驻当地铁路、航空、水运单位军代处";
-        QTest::newRow("F") << "F"
-                           << "<none>";
-        QTest::newRow("lower case") << "a"
-                                    << "<none>";
-        QTest::newRow("trailing space") << "A "
-                                        << "<none>";
+        // clang-format off
+        QTest::newRow("A") << "A" << "中央警卫局、中央军委、总参谋部、司令部总部";
+        QTest::newRow("N") << "N" << "第二炮兵部队";
+        QTest::newRow("G mixed punctuation") << "G" << "后勤部队直属单位。(如军事医学科学院、解放军总医院等)";
+        QTest::newRow("K") << "K" << "驻当地铁路、航空、水运单位军代处";
+        QTest::newRow("F") << "F" << "<none>";
+        QTest::newRow("lower case") << "a" << "<none>";
+        QTest::newRow("trailing space") << "A " << "<none>";
+        // clang-format on
     }
     void secondLevel()
     {

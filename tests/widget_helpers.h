@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // What a person does to the window, done through the real widgets.
@@ -19,31 +22,49 @@ inline QStringList itemsOf(const QComboBox *list)
     return items;
 }
 
-// Opens the list and clicks the item at `index`, as a mouse user picks it.
-inline void pickIndex(QComboBox *list, int index)
+// The helpers below do what a person does and return whether it worked; a test checks that with
+// QVERIFY at the call, so that a step that fails stops the test there. A failure says why.
+inline bool failed(const QString &why)
 {
-    QVERIFY(list->isEnabled());
+    qWarning("%s", qPrintable(why));
+    return false;
+}
+
+// Opens the list and clicks the item at `index`, as a mouse user picks it.
+[[nodiscard]] inline bool pickIndex(QComboBox *list, int index)
+{
+    if (!list->isEnabled())
+        return failed(QStringLiteral("%1 is disabled").arg(list->objectName()));
     list->showPopup();
     QAbstractItemView *view = list->view();
     const QModelIndex item = view->model()->index(index, list->modelColumn());
-    QVERIFY(item.isValid());
+    if (!item.isValid())
+        return failed(QStringLiteral("%1 has no item %2").arg(list->objectName()).arg(index));
     view->scrollTo(item);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
-    QTRY_VERIFY(!view->isVisible());
+    if (!QTest::qWaitFor([view] { return !view->isVisible(); }))
+        return failed(QStringLiteral("the list of %1 stayed open").arg(list->objectName()));
+    return true;
 }
 
-inline void pick(QComboBox *list, const QString &text)
+[[nodiscard]] inline bool pick(QComboBox *list, const QString &text)
 {
-    const int index = itemsOf(list).indexOf(text);
-    QVERIFY2(index >= 0, qPrintable(QStringLiteral("no item '%1'").arg(text)));
-    pickIndex(list, index);
-    QCOMPARE(list->currentText(), text);
+    const int index = int(itemsOf(list).indexOf(text));
+    if (index < 0)
+        return failed(QStringLiteral("%1 has no item '%2'").arg(list->objectName(), text));
+    if (!pickIndex(list, index))
+        return false;
+    if (list->currentText() != text)
+        return failed(QStringLiteral("%1 shows '%2' after picking '%3'")
+                          .arg(list->objectName(), list->currentText(), text));
+    return true;
 }
 
-inline void clickOption(QRadioButton *button)
+[[nodiscard]] inline bool clickOption(QRadioButton *button)
 {
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
-    QVERIFY(button->isChecked());
+    return button->isChecked() ||
+           failed(QStringLiteral("%1 is not selected after a click").arg(button->objectName()));
 }
 
 // Replaces the edit field's text as typing does, Chinese included.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Korvanta developers
 # SPDX-License-Identifier: MIT
 """Builds the window's own faces from Debian's installed fonts.
 

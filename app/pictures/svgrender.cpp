@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
 // Build tool: renders an SVG picture to PNG files of the sizes given.
 // svgrender PICTURE.svg OUT.png:SIZE...   writes each OUT.png at SIZE x SIZE pixels.
 

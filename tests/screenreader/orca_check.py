@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Korvanta developers
 # SPDX-License-Identifier: MIT
 """Checks what a blind user hears: drives Korvanta by keyboard with the Orca screen reader
 running and asserts on what Orca said.
