@@ -107,20 +107,20 @@ class Speech:
         self.path = path
         self.mark = 0
 
-    def lines(self):
+    def log(self):
         try:
             with open(self.path, encoding="utf-8", errors="replace") as f:
-                return SPOKEN.findall(f.read())
+                return f.read()
         except FileNotFoundError:
-            return []
+            return ""
+
+    def lines(self):
+        """What Orca has said so far."""
+        return SPOKEN.findall(self.log())
 
     def events(self):
         """The events from the program that Orca has received so far."""
-        try:
-            with open(self.path, encoding="utf-8", errors="replace") as f:
-                return EVENT.findall(f.read())
-        except FileNotFoundError:
-            return []
+        return EVENT.findall(self.log())
 
     def since_mark(self):
         return self.lines()[self.mark:]
