@@ -25,5 +25,7 @@ private:
 
     QString m_whole;
     QTextLayout m_layout;
+    // Where each turn starts in the laid-out text, and where the text ends.
+    QList<qreal> m_turnStarts;
     int m_textHeight = 0;
 };
