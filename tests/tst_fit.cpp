@@ -12,18 +12,6 @@
 
 #include <memory>
 
-namespace
-{
-
-// Runs a person's pick of item `index` through the list's real handler.
-void choose(QComboBox *list, int index)
-{
-    list->setCurrentIndex(index);
-    emit list->activated(index);
-}
-
-} // namespace
-
 class TestFit : public QObject
 {
     Q_OBJECT
