@@ -67,7 +67,7 @@ void Form1::WJ_cngpart()
 void Form1::WJ_type(const QString &WJ_cnpart)
 {
     appendItems(Combo2, armedpolice::numbers());
-    if (QStringView(WJ_cnpart) == armedpolice::branchStyle()) {
+    if (sameText(WJ_cnpart, armedpolice::branchStyle())) {
         Combo3->setEnabled(true);
         clearList(Combo3);
         appendItems(Combo3, armedpolice::branches());

@@ -4,6 +4,7 @@
 #include "app/form1.h"
 
 #include "app/accessibility.h"
+#include "app/colours.h"
 #include "app/fonts.h"
 #include "app/framestyle.h"
 
@@ -13,6 +14,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QStyleFactory>
 #include <QTimer>
 
 namespace
@@ -97,19 +99,15 @@ void Form1::finishDesign()
     noteFont.setPointSizeF(10.5);
     Text1->setFont(noteFont);
 
-    QPalette scrollPalette = Text3->palette();
-    scrollPalette.setColor(QPalette::Base, scrollPalette.color(QPalette::Button));
-    Text3->setPalette(scrollPalette);
-    QPalette buttonPalette = Command1->palette();
-    buttonPalette.setColor(QPalette::Button, buttonPalette.color(QPalette::Mid));
-    Command1->setPalette(buttonPalette);
+    followColourScheme();
 
     // The scrolling line paints all of its area on every tick, so that the tick repaints it alone
     // and not the panel behind it with its title; it needs no frame.
     Text3->setFrame(false);
     Text3->setAttribute(Qt::WA_OpaquePaintEvent);
 
-    auto *frameStyle = new CaptionOnBorderStyle;
+    // On the style the window is drawn in, whichever the desktop or the program chose.
+    auto *frameStyle = new CaptionOnBorderStyle(QStyleFactory::create(style()->name()));
     frameStyle->setParent(this);
     for (QGroupBox *frame : {Frame1, Frame2, Frame3, Frame4})
         frame->setStyle(frameStyle);
@@ -243,6 +241,30 @@ void Form1::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange)
         tickOnlyWhileSeen();
+    if (event->type() == QEvent::PaletteChange)
+        followColourScheme();
+}
+
+// The scrolling line sits on the colour of a button face, and the About... button's face is a
+// shade apart from its panel. The title, the answers and the contact line are the form's blue;
+// blue on a dark scheme cannot be read, so there they take a light blue. Runs again whenever the
+// scheme changes while the window is open.
+void Form1::followColourScheme()
+{
+    const QPalette scheme = palette();
+    const auto recolour = [](QWidget *widget, QPalette::ColorRole role, const QColor &colour) {
+        QPalette palette = widget->palette();
+        palette.setColor(role, colour);
+        widget->setPalette(palette);
+    };
+    const QColor blueOnPanel = korvanta::answerBlue(scheme.color(QPalette::Window));
+    for (QLabel *line : {Label1, Label4, Label5})
+        recolour(line, QPalette::WindowText, blueOnPanel);
+    recolour(Text2, QPalette::Text, korvanta::answerBlue(scheme.color(QPalette::Base)));
+    recolour(Text3, QPalette::Base, scheme.color(QPalette::Button));
+    recolour(Command1, QPalette::Button,
+             korvanta::distinctFace(scheme.color(QPalette::Mid), scheme.color(QPalette::Window),
+                                    scheme.color(QPalette::ButtonText)));
 }
 
 void Form1::rememberAnswers()

@@ -138,6 +138,7 @@ private:
     };
     std::array<HeldPicture, 12> heldPictures() const;
     void tickOnlyWhileSeen();
+    void followColourScheme();
     void rememberAnswers();
     void announceNewAnswers();
 

@@ -4,6 +4,7 @@
 #include "app/framestyle.h"
 
 #include <QGroupBox>
+#include <QLibraryInfo>
 #include <QPainter>
 #include <QStyleOptionGroupBox>
 
@@ -41,17 +42,26 @@ QRect CaptionOnBorderStyle::subControlRect(ComplexControl control,
     return rect;
 }
 
+// Fusion before Qt 6.8 draws a group box's border a caption's height (and 3 pixels) below the top
+// of the rectangle it is given, to leave room for the caption above it, and no rectangle of the
+// style says so. Fusion since 6.8, the Windows style and the others draw it at the top.
+bool CaptionOnBorderStyle::drawsBorderBelowCaption() const
+{
+    static const bool oldFusion = QLibraryInfo::version() < QVersionNumber(6, 8);
+    return oldFusion &&
+           baseStyle()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0;
+}
+
 void CaptionOnBorderStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option,
                                          QPainter *painter, const QWidget *widget) const
 {
     const auto *box = qobject_cast<const QGroupBox *>(widget);
-    if (element != PE_FrameGroupBox || !box || box->title().isEmpty()) {
+    if (element != PE_FrameGroupBox || !box || box->title().isEmpty() ||
+        !drawsBorderBelowCaption()) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
-    // Fusion draws a group box's border a caption's height (and 3 pixels) below the top of the
-    // rectangle it is given, to leave room for the caption above it; the rectangle we give it
-    // already starts at the caption's middle.
+    // The rectangle we give already starts at the caption's middle: undo the style's own offset.
     QStyleOptionFrame frame;
     frame.QStyleOption::operator=(*option);
     if (const auto *given = qstyleoption_cast<const QStyleOptionFrame *>(option))

@@ -8,7 +8,7 @@
 // Draws a captioned frame the way the form was laid out for: the border runs through the middle
 // of the caption, which sits a little in from the left edge with the line broken around it. The
 // form's controls sit just below that line. Frames without a caption are drawn as the base style
-// draws them.
+// draws them. The geometry is the base style's own: its caption rectangle, moved in a little.
 class CaptionOnBorderStyle : public QProxyStyle
 {
     Q_OBJECT
@@ -22,4 +22,7 @@ public:
                        const QWidget *widget = nullptr) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
                             QPainter *painter, const QWidget *widget = nullptr) const override;
+
+private:
+    bool drawsBorderBelowCaption() const;
 };

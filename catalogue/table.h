@@ -39,6 +39,14 @@ inline Text toText(QStringView view)
     return {view.utf16(), static_cast<std::size_t>(view.size())};
 }
 
+// Whether a text of the window is exactly a catalogue text, code unit by code unit. Compare the
+// two kinds of string through this alone: since Qt 6.8 a QStringView also converts to
+// std::u16string_view, and a plain `==` between them no longer compiles.
+inline bool sameText(QStringView text, Text catalogue) noexcept
+{
+    return toText(text) == catalogue;
+}
+
 namespace detail
 {
 

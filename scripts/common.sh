@@ -7,13 +7,13 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
 
-# Debian 12 packages that building and running the program need (a virtual X server too, for
-# run.sh without a display).
+# Debian packages (12 and 13) that building, running and packaging the program need (a virtual X
+# server too, for run.sh without a display; dpkg-dev for the package's dependencies).
 PROGRAM_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     fonts-noto-cjk fonts-comic-neue python3-fonttools
-    xvfb xauth x11-utils imagemagick
+    xvfb xauth x11-utils imagemagick dpkg-dev
 )
 # What the tests, the benchmarks and the screenshots need besides (the screen reader check
 # among them).
@@ -40,13 +40,20 @@ ensure_packages() {
         "${missing[@]}" >/dev/null
 }
 
-# configure DIR [cmake options...]: configures a build folder the first time.
+# configure DIR [cmake options...]: configures a build folder. It runs every time, so that what
+# was installed since is found; it is quick when nothing changed, and says only what it left out.
+# A folder configured before keeps its generator (a plain `cmake -S . -B build` makes Makefiles).
 configure() {
     local dir=$1
     shift
-    if [ ! -f "$dir/build.ninja" ]; then
-        cmake -S "$ROOT" -B "$dir" -G Ninja "$@" >/dev/null
+    local generator=()
+    [ -f "$dir/CMakeCache.txt" ] || generator=(-G Ninja)
+    local out
+    if ! out=$(cmake -S "$ROOT" -B "$dir" "${generator[@]}" "$@" 2>&1); then
+        echo "$out" >&2
+        return 1
     fi
+    grep -i 'left out' <<<"$out" || true
 }
 
 # build DIR [TARGET...]: builds those targets, or everything.
@@ -55,7 +62,7 @@ build() {
     shift
     local targets=()
     [ $# -eq 0 ] || targets=(--target "$@")
-    cmake --build "$dir" "${targets[@]}" -- -j"$(nproc)"
+    cmake --build "$dir" --parallel "$(nproc)" "${targets[@]}"
 }
 
 # Starts a virtual X server and exports DISPLAY; stop_xvfb ends it.

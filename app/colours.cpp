@@ -1,0 +1,71 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
+#include "app/colours.h"
+
+#include <QtMath>
+
+namespace korvanta
+{
+namespace
+{
+
+double linear(double channel)
+{
+    return channel <= 0.04045 ? channel / 12.92 : qPow((channel + 0.055) / 1.055, 2.4);
+}
+
+double luminance(const QColor &colour)
+{
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) +
+           0.0722 * linear(rgb.blueF());
+}
+
+constexpr int kBlueHue = 225;
+
+} // namespace
+
+double contrast(const QColor &a, const QColor &b)
+{
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (qMax(first, second) + 0.05) / (qMin(first, second) + 0.05);
+}
+
+bool isDark(const QColor &window)
+{
+    return window.lightness() < 128;
+}
+
+QColor answerBlue(const QColor &background)
+{
+    if (!isDark(background))
+        return QColor(0, 0, 255);
+    QColor blue;
+    for (int lightness = 160; lightness <= 250; lightness += 5) {
+        blue = QColor::fromHsl(kBlueHue, 255, lightness);
+        if (contrast(blue, background) >= kReadableText)
+            break;
+    }
+    return blue;
+}
+
+QColor distinctFace(const QColor &preferred, const QColor &panel, const QColor &text)
+{
+    const auto fits = [&](const QColor &face) {
+        return contrast(face, panel) >= kDistinctFace && contrast(face, text) >= kReadableText;
+    };
+    if (fits(preferred))
+        return preferred;
+    const int from = panel.lightness();
+    const int step = text.lightness() > from ? 4 : -4;
+    for (int lightness = from; lightness >= 0 && lightness <= 255; lightness += step) {
+        const QColor face = QColor::fromHsl(panel.hslHue(), panel.hslSaturation(), lightness);
+        if (fits(face))
+            return face;
+    }
+    return preferred;
+}
+
+} // namespace korvanta

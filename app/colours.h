@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+// Colours that stay readable in light and dark colour schemes, measured as the contrast ratio of
+// the Web Content Accessibility Guidelines: 1:1 for two equal colours up to 21:1 for black on
+// white. Ordinary text needs 4.5:1.
+
+#include <QColor>
+
+namespace korvanta
+{
+
+constexpr double kReadableText = 4.5;
+// Enough for a control's face to stand apart from the panel it sits on.
+constexpr double kDistinctFace = 1.4;
+
+// The contrast ratio of two colours, from 1 to 21.
+double contrast(const QColor &a, const QColor &b);
+
+// Whether a scheme is dark: its window colour's lightness is below the middle.
+bool isDark(const QColor &window);
+
+// The form's answer blue: pure blue on a light background; on a dark one the darkest light blue
+// that reads at 4.5:1 on it (or the lightest, where none does).
+QColor answerBlue(const QColor &background);
+
+// A button face that stands apart from `panel` and keeps `text` readable: `preferred` where it
+// does both, or else the nearest shade from the panel's lightness towards the text's.
+QColor distinctFace(const QColor &preferred, const QColor &panel, const QColor &text);
+
+} // namespace korvanta

@@ -1,0 +1,211 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
+// What a person sees, measured on the rendered window: each captioned frame keeps its border line
+// through the middle of its caption under every style, and the answers and the About... button
+// stay readable in light and dark colour schemes.
+
+#include "app/colours.h"
+#include "app/form1.h"
+#include "widget_helpers.h"
+
+#include <QApplication>
+#include <QHash>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QStyleOptionGroupBox>
+#include <QTest>
+
+#include <memory>
+
+using korvanta::contrast;
+
+namespace
+{
+
+// A dark scheme as desktops ship it: light text on dark grey panels and darker fields.
+QPalette darkPalette()
+{
+    QPalette dark(QColor(0xEE, 0xEE, 0xEE), QColor(0x35, 0x35, 0x35), QColor(0x5A, 0x5A, 0x5A),
+                  QColor(0x20, 0x20, 0x20), QColor(0x2A, 0x2A, 0x2A), QColor(0xEE, 0xEE, 0xEE),
+                  QColor(0xFF, 0xFF, 0xFF), QColor(0x2A, 0x2A, 0x2A), QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::ButtonText, QColor(0xEE, 0xEE, 0xEE));
+    return dark;
+}
+
+// What `widget` shows, in its own logical coordinates.
+QImage rendered(QWidget *widget)
+{
+    QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return image.scaled(widget->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+// The commonest colour of an area: what its text is drawn on.
+QColor background(const QImage &image, QRect area = {})
+{
+    if (area.isNull())
+        area = image.rect();
+    QHash<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    }
+    QRgb commonest = 0;
+    int most = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > most)
+            std::tie(commonest, most) = std::tuple(it.key(), it.value());
+    }
+    return QColor(commonest);
+}
+
+// The contrast of an area's text against what it is drawn on: the strongest pixel, which is the
+// middle of a stroke.
+double textContrast(const QImage &image, QRect area = {})
+{
+    if (area.isNull())
+        area = image.rect();
+    const QColor behind = background(image, area);
+    double best = 1;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            best = qMax(best, contrast(QColor(image.pixel(x, y)), behind));
+    }
+    return best;
+}
+
+} // namespace
+
+class TestAppearance : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { m_style = QApplication::style()->name(); }
+
+    void cleanup()
+    {
+        QApplication::setStyle(m_style);
+        QApplication::setPalette(QApplication::style()->standardPalette());
+    }
+
+    void captionsSitOnTheirBorder_data()
+    {
+        QTest::addColumn<QString>("style");
+        // The desktop's own style first: whatever QT_STYLE_OVERRIDE or the platform gave.
+        QTest::newRow("desktop") << QApplication::style()->name();
+        QTest::newRow("fusion") << QStringLiteral("Fusion");
+        QTest::newRow("windows") << QStringLiteral("Windows");
+    }
+
+    // Along the caption's middle, the border runs on both sides of the caption.
+    void captionsSitOnTheirBorder()
+    {
+        QFETCH(QString, style);
+        QVERIFY(QApplication::setStyle(style));
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        for (QGroupBox *frame : {form.Frame1, form.Frame2}) {
+            QStyleOptionGroupBox option;
+            option.initFrom(frame);
+            option.text = frame->title();
+            option.textAlignment = frame->alignment();
+            option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+            option.lineWidth = 1;
+            const QRect caption = frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                                 QStyle::SC_GroupBoxLabel, frame);
+            const QImage image = rendered(frame);
+            const QColor panel = frame->palette().color(QPalette::Window);
+            const int middle = caption.center().y();
+            // The line is a pixel wide; "through the middle" allows for how a style rounds it.
+            const auto lined = [&](int x) {
+                for (int y = middle - 2; y <= middle + 2; ++y) {
+                    const QColor pixel(image.pixel(x, y));
+                    if (qMax(qAbs(pixel.red() - panel.red()),
+                             qAbs(pixel.green() - panel.green())) >= 20)
+                        return true;
+                }
+                return false;
+            };
+            int missing = 0;
+            for (int x = caption.right() + 4; x < frame->width() - 4; ++x)
+                missing += !lined(x);
+            for (int x = 4; x < caption.left() - 3; ++x)
+                missing += !lined(x);
+            QVERIFY2(missing == 0,
+                     qPrintable(QStringLiteral("%1 under %2: %3 columns without a "
+                                               "border at the caption's middle (y %4)")
+                                    .arg(frame->title(), style)
+                                    .arg(missing)
+                                    .arg(middle)));
+        }
+    }
+
+    void readableInEveryScheme_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::addColumn<bool>("whileOpen");
+        QTest::newRow("light") << false << false;
+        QTest::newRow("dark from the start") << true << false;
+        QTest::newRow("dark while open") << true << true;
+        QTest::newRow("back to light while open") << false << true;
+    }
+
+    void readableInEveryScheme()
+    {
+        QFETCH(bool, dark);
+        QFETCH(bool, whileOpen);
+        const QPalette scheme = dark ? darkPalette() : QApplication::style()->standardPalette();
+        QApplication::setPalette(
+            whileOpen ? (dark ? QApplication::style()->standardPalette() : darkPalette()) : scheme);
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        if (whileOpen) {
+            // The window hears of it from the event loop, as from a desktop's scheme change.
+            QApplication::setPalette(scheme);
+            QVERIFY(QTest::qWaitFor([&] { return form.palette() == QApplication::palette(); }));
+        }
+
+        // Both answer lines filled: a military plate.
+        QVERIFY(clickOption(form.Option2));
+        choose(form.Combo1, 0);
+        choose(form.Combo2, 0);
+        QVERIFY(!form.Label5->text().isEmpty());
+
+        if (!dark) {
+            for (QLabel *line : {form.Label1, form.Label4, form.Label5})
+                QCOMPARE(line->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        }
+        // Each text against what it is drawn on: the panel, or the contact box's field.
+        for (QLabel *text : {form.Label1, form.Label4, form.Label5}) {
+            const double ratio = textContrast(rendered(text));
+            QVERIFY2(
+                ratio >= 4.5,
+                qPrintable(
+                    QStringLiteral("%1 at %2:1").arg(text->objectName()).arg(ratio, 0, 'f', 2)));
+        }
+
+        // The About... button's face against its panel, and its text against the face.
+        const QImage button = rendered(form.Command1);
+        const QRect face = button.rect().adjusted(3, 3, -3, -3);
+        const QColor panel = background(rendered(form.Frame3));
+        QVERIFY2(contrast(background(button, face), panel) >= 1.4,
+                 qPrintable(QStringLiteral("the About... button's face is %1 on a %2 panel")
+                                .arg(background(button, face).name(), panel.name())));
+        QVERIFY(textContrast(button, face) >= 4.5);
+
+        // The contact line, in the information view.
+        form.Command1->click();
+        QVERIFY(form.Text2->isVisible());
+        const double contact = textContrast(rendered(form.Text2->viewport()));
+        QVERIFY2(contact >= 4.5, qPrintable(QString::number(contact)));
+    }
+
+private:
+    QString m_style;
+};
+
+QTEST_MAIN(TestAppearance)
+#include "tst_appearance.moc"
