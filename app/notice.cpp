@@ -29,8 +29,21 @@ void showNotice(QWidget *parent, const QString &text, const QString &title)
         handler(parent, text, title);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
-    box.exec();
+    // A window keeps its notice box between showings. Qt does not tell screen readers that a
+    // window was destroyed, and Orca 48 goes on asking a destroyed box that it took for the active
+    // window about itself, hundreds of times, each a warning from Qt.
+    const auto name = QStringLiteral("notice");
+    auto *box =
+        parent ? parent->findChild<QMessageBox *>(name, Qt::FindDirectChildrenOnly) : nullptr;
+    if (!box) {
+        box = new QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+        box->setObjectName(name);
+    }
+    box->setWindowTitle(title);
+    box->setText(text);
+    box->exec();
+    if (!parent)
+        delete box;
 }
 
 } // namespace korvanta

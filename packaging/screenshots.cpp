@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: MIT
 
 // Renders the real window in each of its views to PNG files, for the README and the metainfo.
-// korvanta_screenshots OUTDIR   (run it on an X server; QT_SCALE_FACTOR=2 renders at 2x)
+// korvanta_screenshots OUTDIR [dark]   (run it on an X server; QT_SCALE_FACTOR=2 renders at 2x;
+// "dark" renders in a dark colour scheme)
 
 #include "app/form1.h"
 #include "app/notice.h"
+#include "tests/widget_helpers.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,8 +35,10 @@ void save(Form1 &form, const QDir &out, const QString &name)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 2)
-        qFatal("usage: korvanta_screenshots OUTDIR");
+    if (argc < 2 || argc > 3 || (argc == 3 && qstrcmp(argv[2], "dark") != 0))
+        qFatal("usage: korvanta_screenshots OUTDIR [dark]");
+    if (argc == 3)
+        QApplication::setPalette(darkPalette());
     const QDir out(QString::fromLocal8Bit(argv[1]));
     out.mkpath(QStringLiteral("."));
     korvanta::setNoticeHandler([](QWidget *, const QString &, const QString &) {});

@@ -11,11 +11,14 @@ trap stop_xvfb EXIT
 
 render() {
     local out=$1 scale=$2
+    shift 2
     start_xvfb
-    QT_SCALE_FACTOR=$scale "$BUILD/packaging/korvanta_screenshots" "$out"
+    QT_SCALE_FACTOR=$scale "$BUILD/packaging/korvanta_screenshots" "$out" "$@"
     stop_xvfb
 }
 
 render "$ROOT/docs/screenshots" 1
 render "$ROOT/docs/screenshots/scale2" 2
+render "$ROOT/docs/screenshots/dark" 1 dark
+render "$ROOT/docs/screenshots/dark/scale2" 2 dark
 echo "Screenshots written to $ROOT/docs/screenshots"

@@ -23,16 +23,6 @@ using korvanta::contrast;
 namespace
 {
 
-// A dark scheme as desktops ship it: light text on dark grey panels and darker fields.
-QPalette darkPalette()
-{
-    QPalette dark(QColor(0xEE, 0xEE, 0xEE), QColor(0x35, 0x35, 0x35), QColor(0x5A, 0x5A, 0x5A),
-                  QColor(0x20, 0x20, 0x20), QColor(0x2A, 0x2A, 0x2A), QColor(0xEE, 0xEE, 0xEE),
-                  QColor(0xFF, 0xFF, 0xFF), QColor(0x2A, 0x2A, 0x2A), QColor(0x35, 0x35, 0x35));
-    dark.setColor(QPalette::ButtonText, QColor(0xEE, 0xEE, 0xEE));
-    return dark;
-}
-
 // What `widget` shows, in its own logical coordinates.
 QImage rendered(QWidget *widget)
 {

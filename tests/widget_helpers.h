@@ -10,9 +10,21 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPalette>
 #include <QRadioButton>
 #include <QStringList>
 #include <QTest>
+
+// A dark scheme as desktops ship it: light text on dark grey panels and darker fields.
+inline QPalette darkPalette()
+{
+    const QColor text(0xEE, 0xEE, 0xEE);
+    QPalette dark(text, QColor(0x35, 0x35, 0x35), QColor(0x5A, 0x5A, 0x5A),
+                  QColor(0x20, 0x20, 0x20), QColor(0x2A, 0x2A, 0x2A), text,
+                  QColor(0xFF, 0xFF, 0xFF), QColor(0x2A, 0x2A, 0x2A), QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::ButtonText, text);
+    return dark;
+}
 
 inline QStringList itemsOf(const QComboBox *list)
 {

@@ -152,6 +152,26 @@ class Speech:
                 return
 
 
+def announcements(said):
+    """The texts that Orca presented as notifications, in order. Orca 43 says a notification in
+    one utterance ("notification TEXT"), Orca 48 in two ("notification", then "TEXT")."""
+    found = []
+    for i, line in enumerate(said):
+        line = line.strip()
+        if line == "notification":
+            if i + 1 < len(said):
+                found.append(said[i + 1].strip())
+        elif line.startswith("notification "):
+            found.append(line[len("notification "):].strip())
+    return found
+
+
+def is_whole(spoken, answer):
+    """Whether Orca spoke `answer` itself: the whole text, and no more than the full stop that
+    Orca may add to end it. A longer answer that contains it does not count."""
+    return spoken == answer or spoken == answer + "."
+
+
 def log_through_terminal(path):
     """Returns the name of a terminal whose output is appended to `path`. Orca buffers its debug
     file unless the file is a terminal, and the checks must read what it said as it says it."""
@@ -251,32 +271,66 @@ def run_checks(desktop, speech, program, report):
         speech.settle()
         report(name, speech.since_mark() or said)
 
-    # Civil: 民用车辆, then 冀 and A picked by typing them and pressing Return.
+    def answer(name, actions, text):
+        """Presses keys, or types text given as "=text", then checks that Orca announced `text`
+        whole, once, and no other answer with it."""
+        speech.set_mark()
+        for action in actions:
+            if action.startswith("="):
+                type_text(desktop, action[1:])
+            else:
+                key(desktop, action)
+        try:
+            wait_until(repr(text), lambda: any(
+                is_whole(a, text) for a in announcements(speech.since_mark())), 15)
+        except TimeoutError:
+            raise AssertionError(f"Orca did not announce {text!r}; it said {speech.since_mark()}")
+        speech.settle()
+        heard = announcements(speech.since_mark())
+        report(name, speech.since_mark())
+        if len(heard) != 1:
+            raise AssertionError(f"expected one announcement of {text!r}, Orca made {heard}")
+
+    # Civil: 民用车辆, then 冀 and A picked by typing them and pressing Return; then B, and A
+    # again: each answer is heard anew, the same one too after another.
     step("civil category", ["space"], "selected")
     step("civil Chinese part", ["Tab"], "汉字部分")
     step("civil province", ["=冀", "Return"], "冀")
     step("civil letter list", ["Tab"], "英文部分")
-    step("civil answer", ["=A", "Return"], "notification 河北省石家庄市车辆")
+    answer("civil answer", ["=A", "Return"], "河北省石家庄市车辆")
+    answer("civil answer, another letter", ["Down"], "河北省唐山市车辆")
+    answer("civil answer, the first letter again", ["Up"], "河北省石家庄市车辆")
 
     # Military: back to the category buttons, the next one, then the first item of each level.
     step("military category", ["shift+Tab", "shift+Tab", "Right"], "军用车辆")
-    step("military first level", ["Tab", "Down"], "notification 甲----中国人民解放军总部")
-    step("military second level", ["Tab", "Down"], "notification 中国人民解放军总部。A----")
+    answer("military first level", ["Tab", "Down"], "甲----中国人民解放军总部")
+    answer("military second level", ["Tab", "Down"],
+           "中国人民解放军总部。A----中央警卫局、中央军委、总参谋部、司令部总部")
 
     # Armed police: the style with a branch, unit 02, branch 消.
     step("armed police category", ["shift+Tab", "shift+Tab", "Right"], "武警车辆")
     step("armed police style", ["Tab", "=WJxx-Xaaaa", "Return"], "return")
-    step("armed police unit", ["Tab", "=02", "Return"], "notification 河北")
-    step("armed police branch", ["Tab", "=消", "Return"], "消防")
+    answer("armed police unit", ["Tab", "=02", "Return"], "河北省")
+    answer("armed police branch", ["Tab", "=消", "Return"], "河北省武装警察消防部队")
 
     # Special: the notice box first, then the first item.
     step("special category", ["shift+Tab", "shift+Tab", "shift+Tab", "Right"], "提示信息")
     step("special notice closed", ["Return"], "特种牌照")
-    step("special item", ["Tab", "Down"], "notification")
+    answer("special item", ["Tab", "Down"],
+           "一般老百姓只会在电视上看到的人，通天级人物，不仅请勿靠近，还要远远走开！")
 
     # The information view, opened with Enter and closed with Escape.
     step("information view opens", ["Tab", "Return"], "关于软件的信息", "感谢您使用")
     step("information view closes", ["Escape"], "About...")
+
+    # Qt tells of any request from the screen reader that it could not answer.
+    with open(os.path.join(desktop.workdir, "program.log"), encoding="utf-8",
+              errors="replace") as log:
+        noise = [line.strip() for line in log if "qt.accessibility" in line]
+    if noise:
+        raise AssertionError(f"the program printed {len(noise)} accessibility warnings, "
+                             f"the first: {noise[0]}")
+    report("accessibility warnings from the program", ["(none)"])
 
 
 def main():
