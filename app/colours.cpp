@@ -45,7 +45,7 @@ QColor answerBlue(const QColor &background)
     QColor blue;
     for (int lightness = 160; lightness <= 250; lightness += 5) {
         blue = QColor::fromHsl(kBlueHue, 255, lightness);
-        if (contrast(blue, background) >= kReadableText)
+        if (contrast(blue, background) >= kChosenText)
             break;
     }
     return blue;
@@ -54,7 +54,7 @@ QColor answerBlue(const QColor &background)
 QColor distinctFace(const QColor &preferred, const QColor &panel, const QColor &text)
 {
     const auto fits = [&](const QColor &face) {
-        return contrast(face, panel) >= kDistinctFace && contrast(face, text) >= kReadableText;
+        return contrast(face, panel) >= kDistinctFace && contrast(face, text) >= kChosenText;
     };
     if (fits(preferred))
         return preferred;

@@ -13,6 +13,9 @@ namespace korvanta
 {
 
 constexpr double kReadableText = 4.5;
+// What the colours below are chosen for: a margin above readable, so that the text stays readable
+// however its strokes fall on the pixels.
+constexpr double kChosenText = 5.0;
 // Enough for a control's face to stand apart from the panel it sits on.
 constexpr double kDistinctFace = 1.4;
 
@@ -23,7 +26,7 @@ double contrast(const QColor &a, const QColor &b);
 bool isDark(const QColor &window);
 
 // The form's answer blue: pure blue on a light background; on a dark one the darkest light blue
-// that reads at 4.5:1 on it (or the lightest, where none does).
+// that reads at 5:1 on it (or the lightest, where none does).
 QColor answerBlue(const QColor &background);
 
 // A button face that stands apart from `panel` and keeps `text` readable: `preferred` where it

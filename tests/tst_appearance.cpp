@@ -168,29 +168,33 @@ private slots:
             for (QLabel *line : {form.Label1, form.Label4, form.Label5})
                 QCOMPARE(line->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         }
-        // Each text against what it is drawn on: the panel, or the contact box's field.
-        for (QLabel *text : {form.Label1, form.Label4, form.Label5}) {
-            const double ratio = textContrast(rendered(text));
-            QVERIFY2(
-                ratio >= 4.5,
-                qPrintable(
-                    QStringLiteral("%1 at %2:1").arg(text->objectName()).arg(ratio, 0, 'f', 2)));
-        }
-
-        // The About... button's face against its panel, and its text against the face.
+        // Each text against what it is drawn on: the panel, or the contact box's field; the
+        // About... button's face against its panel, and its text against the face.
+        struct Measure {
+            QString what;
+            double ratio;
+            double atLeast;
+        };
+        QList<Measure> measures;
+        for (QLabel *text : {form.Label1, form.Label4, form.Label5})
+            measures.append({text->objectName(), textContrast(rendered(text)), 4.5});
         const QImage button = rendered(form.Command1);
         const QRect face = button.rect().adjusted(3, 3, -3, -3);
         const QColor panel = background(rendered(form.Frame3));
-        QVERIFY2(contrast(background(button, face), panel) >= 1.4,
-                 qPrintable(QStringLiteral("the About... button's face is %1 on a %2 panel")
-                                .arg(background(button, face).name(), panel.name())));
-        QVERIFY(textContrast(button, face) >= 4.5);
-
-        // The contact line, in the information view.
+        measures.append(
+            {QStringLiteral("About... face"), contrast(background(button, face), panel), 1.4});
+        measures.append({QStringLiteral("About... text"), textContrast(button, face), 4.5});
         form.Command1->click();
         QVERIFY(form.Text2->isVisible());
-        const double contact = textContrast(rendered(form.Text2->viewport()));
-        QVERIFY2(contact >= 4.5, qPrintable(QString::number(contact)));
+        measures.append(
+            {form.Text2->objectName(), textContrast(rendered(form.Text2->viewport())), 4.5});
+
+        for (const Measure &measure : std::as_const(measures)) {
+            const QString said =
+                QStringLiteral("%1 at %2:1").arg(measure.what).arg(measure.ratio, 0, 'f', 2);
+            qInfo("%s", qPrintable(said));
+            QVERIFY2(measure.ratio >= measure.atLeast, qPrintable(said));
+        }
     }
 
 private:
