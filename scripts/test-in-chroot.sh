@@ -125,6 +125,7 @@ new_copy() {
     local dir
     dir=$(mktemp -d /var/tmp/korvanta-$release.XXXXXX)
     COPIES+=("$dir")
+    chmod 755 "$dir" # the root of a system: apt's own user walks through it
     tar -C "$dir" -xf "$BASE"
     mount -t proc proc "$dir/proc"
     mount --bind /dev "$dir/dev"
@@ -161,7 +162,7 @@ copy_tree() {
     fi
 }
 
-ensure_packages debootstrap xvfb x11-utils
+ensure_packages debootstrap xvfb x11-utils imagemagick
 make_base
 
 # 2. Build, test and package in one copy.
@@ -217,6 +218,8 @@ if [ -z "$window" ]; then
     exit 1
 fi
 sleep 3
+shot=/var/tmp/korvanta-$release-installed.png
+import -window "$window" "$shot" && echo "what it showed: $shot"
 if ! kill -0 "$PROGRAM_PID" 2>/dev/null; then
     echo "FAILED: the installed korvanta ended after showing its window; it printed:" >&2
     cat "$log" >&2
