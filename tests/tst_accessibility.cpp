@@ -3,7 +3,7 @@
 
 #include "app/accessibility.h"
 #include "app/form1.h"
-#include "widget_helpers.h"
+#include "tools/drive/drive.h"
 
 #include <QMenu>
 

@@ -7,7 +7,7 @@
 
 #include "app/colours.h"
 #include "app/form1.h"
-#include "widget_helpers.h"
+#include "tools/drive/drive.h"
 
 #include <QApplication>
 #include <QHash>

@@ -5,7 +5,7 @@
 #include "app/lists.h"
 #include "catalogue/civil.h"
 #include "catalogue_helpers.h"
-#include "widget_helpers.h"
+#include "tools/drive/drive.h"
 
 #include <memory>
 

@@ -5,7 +5,7 @@
 // full. Run at scale 1 and 2 (QT_SCALE_FACTOR).
 
 #include "app/form1.h"
-#include "widget_helpers.h"
+#include "tools/drive/drive.h"
 
 #include <QScrollBar>
 #include <QTextBlock>

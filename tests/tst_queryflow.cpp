@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 #include "app/form1.h"
-#include "widget_helpers.h"
+#include "tools/drive/drive.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -13,7 +13,7 @@
 #include "catalogue/military.h"
 #include "catalogue/special.h"
 #include "catalogue_helpers.h"
-#include "widget_helpers.h"
+#include "tools/drive/drive.h"
 
 #include <QRandomGenerator>
 

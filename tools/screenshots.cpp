@@ -7,7 +7,7 @@
 
 #include "app/form1.h"
 #include "app/notice.h"
-#include "tests/widget_helpers.h"
+#include "tools/drive/drive.h"
 
 #include <QApplication>
 #include <QDir>
