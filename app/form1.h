@@ -15,19 +15,35 @@
 
 namespace korvanta
 {
-class Announcer;
+class AnswerAnnouncer;
 }
 
 // The kind of plate being looked up: civil, military, armed police or special.
 enum class PlateCategory { Min, Jun, WJ, TZ };
 
-// The program's one window: the query view with its four categories and three lists, the
-// information view, and the catalogue operations that fill the lists and describe a plate.
+// The program's one window. What lives where:
+// - form1.ui: the controls, their places (laid out in twips on the original form, 15 to a pixel)
+//   and their texts;
+// - form1.cpp: building the window, start-up (Form_Load), its look (faces, frames, colour
+//   schemes), showing and hiding;
+// - form1_query.cpp: the four category buttons, the three lists and the catalogue operations
+//   that fill the lists and describe a plate (with the list helpers of lists.h);
+// - form1_about.cpp: the information view behind "About...", opened and closed;
+// - form1_animation.cpp: the pictures, the scrolling line and the timers that move them.
+// The form's own widgets are in app/widgets; what the whole program shares (faces, what screen
+// readers hear, the notice box, readable colours) in app/services.
+//
+// How a pick becomes an answer: a person picks an item of a list; QComboBox::activated runs the
+// list's handler (Combo1_Click ...) in form1_query.cpp, which calls the catalogue operations of
+// the category whose button is selected; they fill the next list from catalogue/ or keep the
+// answer in PUB_massage or GIVE_massage, and the handler shows it in Label4 or Label5. A moment
+// later the AnswerAnnouncer (app/services/accessibility) has screen readers speak what changed.
 class Form1 : public QWidget, private Ui::Form1
 {
     Q_OBJECT
 
 public:
+    // form1.cpp
     explicit Form1(QWidget *parent = nullptr);
     ~Form1() override;
 
@@ -67,36 +83,39 @@ public:
     QTimer *Timer1 = nullptr;
     QTimer *Timer2 = nullptr;
 
-    // The first and second result texts; each keeps the last answer written to it.
+    // form1_query.cpp: the first and second result texts; each keeps the last answer written to
+    // it.
     QString PUB_massage;
     QString GIVE_massage;
-    // Steps of the smiley and rune-stone cycles, 1 to 6.
+    // form1_animation.cpp: steps of the smiley and rune-stone cycles, 1 to 6.
     qint16 X = 0;
     qint16 Y = 0;
 
-    // Civil catalogue.
+    // form1_query.cpp: the civil catalogue,
     void Min_cnpart();
     void Min_Engpart(const QString &cnpartword);
     void Min_result(const QString &Min_password1, const QString &Min_password2);
-    // Military catalogue.
+    // the military catalogue,
     void Jun_cnpart();
     void Jun_Engpart();
     void JUN_result(const QString &Jun_password1);
     void Jun_second(const QString &Jun_password2);
-    // Armed-police catalogue.
+    // the armed-police catalogue,
     void WJ_cngpart();
     void WJ_type(const QString &WJ_cnpart);
     void WJ_result(const QString &WJ_password1, const QString &WJ_password2,
                    const QString &WJ_password3);
-    // Special catalogue.
+    // and the special catalogue.
     void TZ_Cnpart();
     void TZ_Result(const QString &TZ_password);
 
-    // The scrolling text rotated left by one character.
+    // form1_animation.cpp: the scrolling text rotated left by one character.
     QString scrolltext(const QString &scroltxt);
 
 public slots:
+    // form1.cpp
     void Form_Load();
+    // form1_query.cpp
     void Option1_Click();
     void Option2_Click();
     void Option3_Click();
@@ -104,22 +123,30 @@ public slots:
     void Combo1_Click();
     void Combo2_Click();
     void Combo3_Click();
+    // form1_about.cpp
     void Command1_Click();
     void Text1_Click();
     void Text2_Click();
+    // form1_animation.cpp
     void Timer1_Timer();
     void Timer2_Timer();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
+    // form1.cpp
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
     void changeEvent(QEvent *event) override;
+    // form1_about.cpp
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // form1.cpp
     void finishDesign();
-    void connectHandlers();
+    void followColourScheme();
+
+    // form1_query.cpp
+    void setUpQuery();
     void clearLists();
     // The category whose button is selected; none before the first click.
     std::optional<PlateCategory> selectedCategory() const;
@@ -131,23 +158,22 @@ private:
         bool emptySecondLine;
     };
     void startCategory(CategoryLists lists);
+    korvanta::AnswerAnnouncer *m_answers = nullptr;
+
+    // form1_about.cpp
+    void setUpAboutView();
     void showInQueryView();
+
+    // form1_animation.cpp
+    void setUpAnimations();
     struct HeldPicture {
         QLabel *holder;
         const char *picture; // a file name under :/pictures, without ".png"
     };
     std::array<HeldPicture, 12> heldPictures() const;
+    // While the window is minimised or hidden nothing of it can be seen: its timers stop, and go
+    // on from where they were when it shows again.
     void tickOnlyWhileSeen();
-    void followColourScheme();
-    void rememberAnswers();
-    void announceNewAnswers();
-
     QString m_scrollBuffer;
-    // Screen readers hear each new answer once, a moment after the pick that found it (a pick by
-    // Return in an editable list arrives twice).
-    korvanta::Announcer *m_announcer = nullptr;
-    QTimer *m_announceAnswers = nullptr;
-    QString m_heardAnswers[2];
-    // The timers stopped while nobody can see the window, to be started again when it shows.
     QList<QTimer *> m_pausedTimers;
 };

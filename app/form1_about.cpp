@@ -1,13 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Korvanta developers
 // SPDX-License-Identifier: MIT
 
-// The information view behind "About...", the scrolling text and the two picture cycles.
+// The information view behind "About...": opened by the button, closed by a click on either of
+// its text boxes or by a key.
 
-#include "app/accessibility.h"
 #include "app/form1.h"
+#include "app/services/accessibility.h"
 
-#include <QLabel>
-#include <QTimer>
+#include <QKeyEvent>
+#include <QMouseEvent>
 
 namespace
 {
@@ -29,20 +30,25 @@ const QString kContact = QStringLiteral("E-mail:korvanta@example.com   support@e
                                         "                "
                                         "程序设计:Korvanta开发组  Ver:1.0    ");
 
-// Shows `picture` at its own size at the top-left corner of `holder`. A holder smaller than the
-// picture (Image14 is 25 pixels square) grows to fit it rather than cut it off.
-void showPicture(QLabel *holder, const QPixmap &picture)
+bool closesInformationView(int key)
 {
-    holder->setPixmap(picture);
-    holder->resize(holder->size().expandedTo(picture.deviceIndependentSize().toSize()));
-}
-
-qint16 nextStep(qint16 step)
-{
-    return step == 6 ? 1 : static_cast<qint16>(step + 1);
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space ||
+           key == Qt::Key_Escape;
 }
 
 } // namespace
+
+void Form1::setUpAboutView()
+{
+    // The contact box covers the bottom of the note's box: the note scrolls above it.
+    Text1->keepClearOf(Text2);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    // A text box's mouse events arrive at its viewport, its keys at the box itself.
+    for (QPlainTextEdit *box : {static_cast<QPlainTextEdit *>(Text1), Text2}) {
+        box->installEventFilter(this);
+        box->viewport()->installEventFilter(this);
+    }
+}
 
 void Form1::Command1_Click()
 {
@@ -59,8 +65,8 @@ void Form1::Command1_Click()
     // Screen readers say nothing of a focus that moves into a view just shown: tell them what
     // opened, by its title and the note's first sentence.
     const QString note = Text1->toPlainText().trimmed();
-    m_announcer->announce(Label1->text() + QStringLiteral("。") +
-                          note.first(note.indexOf(u'！') + 1));
+    m_answers->announce(Label1->text() + QStringLiteral("。") +
+                        note.first(note.indexOf(u'！') + 1));
 }
 
 void Form1::Text1_Click()
@@ -84,33 +90,37 @@ void Form1::showInQueryView()
     Command1->setFocus(Qt::OtherFocusReason);
 }
 
-void Form1::Timer1_Timer()
+bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    QLabel *const smileys[] = {Image7, Image3, Image8, Image4, Image9, Image2};
-    if (X >= 1 && X <= 6) {
-        showPicture(Image14, smileys[X - 1]->pixmap());
-        X = nextStep(X);
+    const bool inText1 = watched == Text1 || watched == Text1->viewport();
+    const bool inText2 = watched == Text2 || watched == Text2->viewport();
+    if (!inText1 && !inText2)
+        return QWidget::eventFilter(watched, event);
+
+    bool click = false;
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const auto *area = static_cast<QWidget *>(watched);
+        click =
+            mouse->button() == Qt::LeftButton && area->rect().contains(mouse->position().toPoint());
+    } else if (event->type() == QEvent::KeyPress && Frame4->isVisible()) {
+        // Keyboard users close the information view as a click does.
+        click = closesInformationView(static_cast<QKeyEvent *>(event)->key());
     }
-    Text3->setText(scrolltext(Text3->text()));
-    Text3->setCursorPosition(0);
+    if (!click)
+        return QWidget::eventFilter(watched, event);
+    if (inText1)
+        Text1_Click();
+    else
+        Text2_Click();
+    return event->type() == QEvent::KeyPress;
 }
 
-void Form1::Timer2_Timer()
+void Form1::keyPressEvent(QKeyEvent *event)
 {
-    QLabel *const stones[] = {Image1, Image5, Image6, Image11, Image10, Image12};
-    if (Y >= 1 && Y <= 6) {
-        showPicture(Image13, stones[Y - 1]->pixmap());
-        Y = nextStep(Y);
+    if (event->key() == Qt::Key_Escape && Frame4->isVisible()) {
+        Text1_Click();
+        return;
     }
-}
-
-QString Form1::scrolltext(const QString &scroltxt)
-{
-    // The first character moves to the end; a surrogate pair moves as one character, and an
-    // empty text stays empty.
-    qsizetype first = scroltxt.isEmpty() ? 0 : 1;
-    if (scroltxt.size() >= 2 && scroltxt.at(0).isHighSurrogate() && scroltxt.at(1).isLowSurrogate())
-        first = 2;
-    m_scrollBuffer = scroltxt.sliced(first) + scroltxt.first(first);
-    return m_scrollBuffer;
+    QWidget::keyPressEvent(event);
 }

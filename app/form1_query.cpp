@@ -2,12 +2,21 @@
 // SPDX-License-Identifier: MIT
 
 // The category buttons and the three lists: each click or pick runs the catalogue operations of
-// the category in force and shows the answers in the two result labels.
+// the category in force and shows the answers in the two result labels. The catalogue operations
+// fill a list from a table or keep the text that a table holds for a key.
 
 #include "app/form1.h"
 #include "app/lists.h"
-#include "app/notice.h"
+#include "app/services/accessibility.h"
+#include "app/services/notice.h"
 #include "catalogue/armedpolice.h"
+#include "catalogue/civil.h"
+#include "catalogue/military.h"
+#include "catalogue/special.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
 
 using namespace korvanta;
 
@@ -16,7 +25,47 @@ namespace
 
 const QString kSeparator = QStringLiteral("----");
 
+// The menu a person expects on text that can be selected: copy the selection, or select it all.
+void offerCopyMenu(QLabel *label)
+{
+    label->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(label, &QWidget::customContextMenuRequested, label, [label](QPoint at) {
+        auto *menu = new QMenu(label);
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        QAction *copy = menu->addAction(QStringLiteral("复制"), label, [label] {
+            QGuiApplication::clipboard()->setText(label->selectedText());
+        });
+        copy->setEnabled(label->hasSelectedText());
+        QAction *all = menu->addAction(QStringLiteral("全选"), label, [label] {
+            label->setSelection(0, int(label->text().size()));
+        });
+        all->setEnabled(!label->text().isEmpty());
+        menu->popup(label->mapToGlobal(at));
+    });
+}
+
 } // namespace
+
+void Form1::setUpQuery()
+{
+    // Typed text stays exactly as typed: no completion (the form already keeps Enter from adding
+    // it as an item).
+    for (QComboBox *list : {Combo1, Combo2, Combo3})
+        list->setCompleter(nullptr);
+    for (QLabel *answer : {Label4, Label5})
+        offerCopyMenu(answer);
+
+    connect(Option1, &QRadioButton::clicked, this, &Form1::Option1_Click);
+    connect(Option2, &QRadioButton::clicked, this, &Form1::Option2_Click);
+    connect(Option3, &QRadioButton::clicked, this, &Form1::Option3_Click);
+    connect(Option4, &QRadioButton::clicked, this, &Form1::Option4_Click);
+    connect(Combo1, &QComboBox::activated, this, &Form1::Combo1_Click);
+    connect(Combo2, &QComboBox::activated, this, &Form1::Combo2_Click);
+    connect(Combo3, &QComboBox::activated, this, &Form1::Combo3_Click);
+    // After the handlers: a category starts with what the labels show; a pick may change it.
+    m_answers = new AnswerAnnouncer(this, Label4, Label5);
+    m_answers->follow({Option1, Option2, Option3, Option4}, {Combo1, Combo2, Combo3});
+}
 
 std::optional<PlateCategory> Form1::selectedCategory() const
 {
@@ -136,4 +185,88 @@ void Form1::Combo3_Click()
     Label4->setText(PUB_massage);
     storeIfFound(GIVE_massage, armedpolice::branchName(Combo3->currentText()));
     Label4->setText(Label4->text() + GIVE_massage);
+}
+
+void Form1::clearLists()
+{
+    clearList(Combo1);
+    clearList(Combo2);
+    clearList(Combo3);
+}
+
+void Form1::Min_cnpart()
+{
+    clearLists();
+    appendItems(Combo1, civil::provinces());
+}
+
+void Form1::Min_Engpart(const QString &cnpartword)
+{
+    appendItems(Combo2, civil::letters(cnpartword));
+}
+
+void Form1::Min_result(const QString &Min_password1, const QString &Min_password2)
+{
+    storeIfFound(PUB_massage, civil::describe(Min_password1, Min_password2));
+}
+
+void Form1::Jun_cnpart()
+{
+    clearLists();
+    appendItems(Combo1, military::firstLevel());
+}
+
+void Form1::Jun_Engpart()
+{
+    appendItems(Combo2, military::secondLevel());
+}
+
+void Form1::JUN_result(const QString &Jun_password1)
+{
+    storeIfFound(PUB_massage, military::describeFirstLevel(Jun_password1));
+}
+
+void Form1::Jun_second(const QString &Jun_password2)
+{
+    storeIfFound(GIVE_massage, military::describeSecondLevel(Jun_password2));
+}
+
+void Form1::WJ_cngpart()
+{
+    clearLists();
+    Combo1->setEditText(toQString(armedpolice::stylePrompt()));
+    appendItems(Combo1, armedpolice::styles());
+}
+
+void Form1::WJ_type(const QString &WJ_cnpart)
+{
+    appendItems(Combo2, armedpolice::numbers());
+    if (sameText(WJ_cnpart, armedpolice::branchStyle())) {
+        Combo3->setEnabled(true);
+        clearList(Combo3);
+        appendItems(Combo3, armedpolice::branches());
+    } else {
+        clearList(Combo3);
+        Combo3->setEnabled(false);
+    }
+}
+
+void Form1::WJ_result(const QString &WJ_password1, const QString &WJ_password2,
+                      const QString &WJ_password3)
+{
+    // Only the number names the unit; the style and the branch do not change it.
+    Q_UNUSED(WJ_password1);
+    Q_UNUSED(WJ_password3);
+    storeIfFound(PUB_massage, armedpolice::describeNumber(WJ_password2));
+}
+
+void Form1::TZ_Cnpart()
+{
+    clearLists();
+    appendItems(Combo1, special::items());
+}
+
+void Form1::TZ_Result(const QString &TZ_password)
+{
+    storeIfFound(PUB_massage, special::describe(TZ_password));
 }

@@ -5,7 +5,7 @@
 // and each catalogue lookup, each beside a floor measured the same way.
 
 #include "app/form1.h"
-#include "app/notice.h"
+#include "app/services/notice.h"
 #include "catalogue/armedpolice.h"
 #include "catalogue/civil.h"
 #include "catalogue/military.h"

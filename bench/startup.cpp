@@ -12,7 +12,7 @@
 #if defined(KORVANTA_EMPTY_WINDOW)
 #include <QWidget>
 #else
-#include "app/fonts.h"
+#include "app/services/fonts.h"
 #include "app/form1.h" // Ui::Form1, the form alone
 #endif
 

@@ -69,7 +69,7 @@ make_base() {
         return 1
     fi
     mkdir -p "$CACHE"
-    tar -C "$root" -cf "$BASE.part" .
+    tar --numeric-owner -C "$root" -cf "$BASE.part" .
     mv "$BASE.part" "$BASE"
     rm -rf --one-file-system "$root" "$root.log"
 }
@@ -126,7 +126,7 @@ new_copy() {
     dir=$(mktemp -d /var/tmp/korvanta-$release.XXXXXX)
     COPIES+=("$dir")
     chmod 755 "$dir" # the root of a system: apt's own user walks through it
-    tar -C "$dir" -xf "$BASE"
+    tar --numeric-owner -C "$dir" -xf "$BASE"
     mount -t proc proc "$dir/proc"
     mount --bind /dev "$dir/dev"
     mount --bind /dev/pts "$dir/dev/pts"

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Korvanta developers
 // SPDX-License-Identifier: MIT
 
-#include "app/accessibility.h"
+#include "app/services/accessibility.h"
 #include "app/form1.h"
 #include "tools/drive/drive.h"
 

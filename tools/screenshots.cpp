@@ -6,7 +6,7 @@
 // "dark" renders in a dark colour scheme)
 
 #include "app/form1.h"
-#include "app/notice.h"
+#include "app/services/notice.h"
 #include "tools/drive/drive.h"
 
 #include <QApplication>

@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Korvanta developers
 // SPDX-License-Identifier: MIT
 
-#include "app/accessibility.h"
+#include "app/services/accessibility.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
@@ -239,6 +240,48 @@ void Announcer::announce(const QString &text)
     QAccessible::updateAccessibility(&renamed);
     QAccessibleEvent shown(this, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+}
+
+AnswerAnnouncer::AnswerAnnouncer(QWidget *window, const QLabel *firstLine, const QLabel *secondLine)
+    : QObject(window)
+    , m_announcer(new Announcer(window))
+    , m_lines{firstLine, secondLine}
+{
+    m_soon.setSingleShot(true);
+    m_soon.setInterval(50);
+    connect(&m_soon, &QTimer::timeout, this, &AnswerAnnouncer::announceNewAnswers);
+}
+
+void AnswerAnnouncer::follow(const QList<QAbstractButton *> &categories,
+                             const QList<QComboBox *> &lists)
+{
+    for (QAbstractButton *category : categories)
+        connect(category, &QAbstractButton::clicked, this, &AnswerAnnouncer::rememberAnswers);
+    for (QComboBox *list : lists)
+        connect(list, &QComboBox::activated, &m_soon, qOverload<>(&QTimer::start));
+}
+
+void AnswerAnnouncer::announce(const QString &text)
+{
+    m_announcer->announce(text);
+}
+
+void AnswerAnnouncer::rememberAnswers()
+{
+    for (int i = 0; i < 2; ++i)
+        m_heard[i] = m_lines[i]->text();
+}
+
+void AnswerAnnouncer::announceNewAnswers()
+{
+    QStringList changed;
+    for (int i = 0; i < 2; ++i) {
+        if (m_lines[i]->text() != m_heard[i] && !m_lines[i]->text().isEmpty())
+            changed << m_lines[i]->text();
+    }
+    rememberAnswers();
+    if (!changed.isEmpty())
+        m_announcer->announce(changed.join(QStringLiteral("。")));
 }
 
 void markAsDecoration(QWidget *widget)

@@ -3,8 +3,14 @@
 
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
+
+class QAbstractButton;
+class QComboBox;
+class QLabel;
 
 namespace korvanta
 {
@@ -38,6 +44,32 @@ public:
 
 private:
     QString m_text;
+};
+
+// What screen readers hear of the window's answers: after a pick, the result lines that the pick
+// changed, spoken once a moment later (a pick by Return in an editable list arrives twice), both
+// where both changed; a pick that shows nothing new says nothing. A category button starts from
+// what the lines show then. Other news of the window is spoken through announce().
+class AnswerAnnouncer : public QObject
+{
+    Q_OBJECT
+
+public:
+    AnswerAnnouncer(QWidget *window, const QLabel *firstLine, const QLabel *secondLine);
+
+    // Listens to the window's category buttons and lists. Call it after the window's own
+    // handlers are connected, so that it hears what they showed.
+    void follow(const QList<QAbstractButton *> &categories, const QList<QComboBox *> &lists);
+    void announce(const QString &text);
+
+private:
+    void rememberAnswers();
+    void announceNewAnswers();
+
+    Announcer *m_announcer;
+    QTimer m_soon;
+    const QLabel *m_lines[2];
+    QString m_heard[2];
 };
 
 } // namespace korvanta

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Korvanta developers
 // SPDX-License-Identifier: MIT
 
-#include "app/colours.h"
+#include "app/services/colours.h"
 
 #include <QtMath>
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Korvanta developers
 // SPDX-License-Identifier: MIT
 
-#include "app/notice.h"
+#include "app/services/notice.h"
 
 #include <QMessageBox>
 

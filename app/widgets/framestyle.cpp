@@ -1,12 +1,15 @@
 // SPDX-FileCopyrightText: 2026 The Korvanta developers
 // SPDX-License-Identifier: MIT
 
-#include "app/framestyle.h"
+#include "app/widgets/framestyle.h"
 
 #include <QGroupBox>
 #include <QLibraryInfo>
 #include <QPainter>
 #include <QStyleOptionGroupBox>
+
+namespace korvanta
+{
 
 namespace
 {
@@ -94,3 +97,5 @@ void CaptionOnBorderStyle::drawComplexControl(ComplexControl control,
     part.subControls = box->subControls & ~SC_GroupBoxFrame;
     QProxyStyle::drawComplexControl(control, &part, painter, widget);
 }
+
+} // namespace korvanta

@@ -5,6 +5,9 @@
 
 #include <QProxyStyle>
 
+namespace korvanta
+{
+
 // Draws a captioned frame the way the form was laid out for: the border runs through the middle
 // of the caption, which sits a little in from the left edge with the line broken around it. The
 // form's controls sit just below that line. Frames without a caption are drawn as the base style
@@ -26,3 +29,5 @@ public:
 private:
     bool drawsBorderBelowCaption() const;
 };
+
+} // namespace korvanta

@@ -1,7 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The Korvanta developers
 // SPDX-License-Identifier: MIT
 
-#include "app/partlycoveredtextedit.h"
+#include "app/widgets/partlycoveredtextedit.h"
+
+namespace korvanta
+{
 
 void PartlyCoveredTextEdit::keepClearOf(const QWidget *cover)
 {
@@ -12,3 +15,5 @@ void PartlyCoveredTextEdit::keepClearOf(const QWidget *cover)
     underCover->setFixedHeight(covered);
     addScrollBarWidget(underCover, Qt::AlignBottom);
 }
+
+} // namespace korvanta

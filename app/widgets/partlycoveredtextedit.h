@@ -5,6 +5,9 @@
 
 #include <QPlainTextEdit>
 
+namespace korvanta
+{
+
 // A text box whose lower part a sibling box covers: its text scrolls within the part that shows,
 // so that no line is ever hidden under the sibling.
 class PartlyCoveredTextEdit : public QPlainTextEdit
@@ -18,3 +21,5 @@ public:
     // have the same parent.
     void keepClearOf(const QWidget *cover);
 };
+
+} // namespace korvanta

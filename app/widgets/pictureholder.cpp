@@ -1,10 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Korvanta developers
 // SPDX-License-Identifier: MIT
 
-#include "app/pictureholder.h"
+#include "app/widgets/pictureholder.h"
 
 #include <QEvent>
 #include <QPainter>
+
+namespace korvanta
+{
 
 PictureHolder::PictureHolder(QWidget *parent)
     : QLabel(parent)
@@ -47,3 +50,5 @@ void PictureHolder::changeEvent(QEvent *event)
         m_behind = QPixmap();
     QLabel::changeEvent(event);
 }
+
+} // namespace korvanta

@@ -6,6 +6,9 @@
 #include <QLabel>
 #include <QPixmap>
 
+namespace korvanta
+{
+
 // A label that shows a picture over a copy of what lies behind it. The picture changes on a
 // timer; painting the background itself, the label repaints only its own pixels, where a
 // transparent label would have the panel behind it painted again each time.
@@ -25,3 +28,5 @@ protected:
 private:
     QPixmap m_behind;
 };
+
+} // namespace korvanta

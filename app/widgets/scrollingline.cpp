@@ -1,11 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The Korvanta developers
 // SPDX-License-Identifier: MIT
 
-#include "app/scrollingline.h"
+#include "app/widgets/scrollingline.h"
 
 #include <QEvent>
 #include <QPainter>
 #include <QStyleOptionFrame>
+
+namespace korvanta
+{
 
 namespace
 {
@@ -82,3 +85,5 @@ void ScrollingLine::paintEvent(QPaintEvent *)
     if (again.x() < area.right())
         m_layout.draw(&painter, again);
 }
+
+} // namespace korvanta

@@ -6,6 +6,9 @@
 #include <QLineEdit>
 #include <QTextLayout>
 
+namespace korvanta
+{
+
 // A read-only line whose text turns round, a character at a time. A line edit lays its text out
 // anew on every change; this one lays out the whole text once and draws each turn of it from
 // that layout, shifted. Its text() is the turned text, as for any line edit.
@@ -29,3 +32,5 @@ private:
     QList<qreal> m_turnStarts;
     int m_textHeight = 0;
 };
+
+} // namespace korvanta

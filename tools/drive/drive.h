@@ -5,7 +5,7 @@
 
 // What a person does to the window, done through the real widgets.
 
-#include "app/notice.h"
+#include "app/services/notice.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
