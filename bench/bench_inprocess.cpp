@@ -10,6 +10,7 @@
 #include "catalogue/civil.h"
 #include "catalogue/military.h"
 #include "catalogue/special.h"
+#include "tools/drive/drive.h"
 
 #include <QApplication>
 #include <QHash>
@@ -22,13 +23,6 @@ using namespace korvanta;
 
 namespace
 {
-
-void pick(QComboBox *list, const QString &text)
-{
-    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    list->setCurrentIndex(index);
-    emit list->activated(index);
-}
 
 void BM_ShowEmptyWidget(benchmark::State &state)
 {
@@ -74,29 +68,10 @@ BENCHMARK(BM_FirstAboutClick)->Unit(benchmark::kMicrosecond);
 void BM_Query(benchmark::State &state)
 {
     Form1 form;
+    const Query &query = queryOfEachCategory().at(state.range(0) - 1);
     for (auto _ : state) {
-        switch (state.range(0)) {
-        case 1:
-            form.Option1->click();
-            pick(form.Combo1, QStringLiteral("冀"));
-            pick(form.Combo2, QStringLiteral("A"));
-            break;
-        case 2:
-            form.Option2->click();
-            pick(form.Combo1, QStringLiteral("庚"));
-            pick(form.Combo2, QStringLiteral("K"));
-            break;
-        case 3:
-            form.Option3->click();
-            pick(form.Combo1, QStringLiteral("WJxx-Xaaaa"));
-            pick(form.Combo2, QStringLiteral("02"));
-            pick(form.Combo3, QStringLiteral("消"));
-            break;
-        case 4:
-            form.Option4->click();
-            pick(form.Combo1, QStringLiteral("京A 88"));
-            break;
-        }
+        if (!run(form, query))
+            state.SkipWithError("a query did not run");
         benchmark::DoNotOptimize(form.Label4->text().size());
     }
 }

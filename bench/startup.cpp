@@ -12,8 +12,8 @@
 #if defined(KORVANTA_EMPTY_WINDOW)
 #include <QWidget>
 #else
-#include "app/services/fonts.h"
 #include "app/form1.h" // Ui::Form1, the form alone
+#include "app/services/fonts.h"
 #endif
 
 namespace

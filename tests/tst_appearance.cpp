@@ -5,8 +5,8 @@
 // through the middle of its caption under every style, and the answers and the About... button
 // stay readable in light and dark colour schemes.
 
-#include "app/services/colours.h"
 #include "app/form1.h"
+#include "app/services/colours.h"
 #include "tools/drive/drive.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Korvanta developers
 // SPDX-License-Identifier: MIT
 
-#include "app/services/fonts.h"
 #include "app/form1.h"
+#include "app/services/fonts.h"
 #include "tools/drive/drive.h"
 
 #include <QFontInfo>

@@ -145,21 +145,10 @@ private slots:
         QVERIFY(clickOption(form->Option1));
         QVERIFY(pick(form->Combo1, QStringLiteral("蒙")));
         QVERIFY(pick(form->Combo2, QStringLiteral("B")));
-        const QStringList before{itemsOf(form->Combo1).join(QString()),
-                                 itemsOf(form->Combo2).join(QString()),
-                                 form->Combo1->currentText(),
-                                 form->Combo2->currentText(),
-                                 form->Label4->text(),
-                                 form->PUB_massage};
+        const QStringList before = snapshot(*form);
         openView();
         QTest::mouseClick(form->Text1->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
-        const QStringList after{itemsOf(form->Combo1).join(QString()),
-                                itemsOf(form->Combo2).join(QString()),
-                                form->Combo1->currentText(),
-                                form->Combo2->currentText(),
-                                form->Label4->text(),
-                                form->PUB_massage};
-        QCOMPARE(after, before);
+        QCOMPARE(snapshot(*form), before);
         QCOMPARE(form->Label4->text(), QStringLiteral("内蒙古呼包头市车辆"));
         QVERIFY(form->Option1->isChecked());
     }

@@ -11,22 +11,6 @@
 
 #include <memory>
 
-namespace
-{
-
-// Everything a query can change, to compare states.
-QStringList snapshot(const Form1 &form)
-{
-    QStringList state;
-    for (const QComboBox *list : {form.Combo1, form.Combo2, form.Combo3})
-        state << itemsOf(list).join(QLatin1Char('|')) << list->currentText()
-              << QString::number(list->isEnabled());
-    state << form.Label4->text() << form.Label5->text() << form.PUB_massage << form.GIVE_massage;
-    return state;
-}
-
-} // namespace
-
 class TestQueryFlow : public QObject
 {
     Q_OBJECT

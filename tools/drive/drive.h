@@ -3,8 +3,10 @@
 
 #pragma once
 
-// What a person does to the window, done through the real widgets.
+// What a person does to the window, done through the real widgets: for the tests, the
+// benchmarks and the screenshot tool.
 
+#include "app/form1.h"
 #include "app/services/notice.h"
 
 #include <QAbstractItemView>
@@ -40,6 +42,17 @@ inline void choose(QComboBox *list, int index)
 {
     list->setCurrentIndex(index);
     emit list->activated(index);
+}
+
+// Everything a query can change, to compare states.
+inline QStringList snapshot(const Form1 &form)
+{
+    QStringList state;
+    for (const QComboBox *list : {form.Combo1, form.Combo2, form.Combo3})
+        state << itemsOf(list).join(QLatin1Char('|')) << list->currentText()
+              << QString::number(list->isEnabled());
+    state << form.Label4->text() << form.Label5->text() << form.PUB_massage << form.GIVE_massage;
+    return state;
 }
 
 // The helpers below do what a person does and return whether it worked; a test checks that with
@@ -78,6 +91,48 @@ inline bool failed(const QString &why)
         return failed(QStringLiteral("%1 shows '%2' after picking '%3'")
                           .arg(list->objectName(), list->currentText(), text));
     return true;
+}
+
+// Picks the item whose text is `text` as QComboBox reports a pick (see choose()).
+[[nodiscard]] inline bool chooseText(QComboBox *list, const QString &text)
+{
+    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0)
+        return failed(QStringLiteral("%1 has no item '%2'").arg(list->objectName(), text));
+    choose(list, index);
+    return true;
+}
+
+// A query as a person makes it: the button of a category (1 civil, 2 military, 3 armed police,
+// 4 special), then an item of each list in turn. Show no notice box while it runs (see
+// NoticeRecorder, or korvanta::setNoticeHandler).
+struct Query {
+    int category;
+    QStringList items;
+};
+
+[[nodiscard]] inline bool run(Form1 &form, const Query &query)
+{
+    QRadioButton *const buttons[] = {form.Option1, form.Option2, form.Option3, form.Option4};
+    buttons[query.category - 1]->click();
+    QComboBox *const lists[] = {form.Combo1, form.Combo2, form.Combo3};
+    for (int i = 0; i < query.items.size(); ++i) {
+        if (!chooseText(lists[i], query.items.at(i)))
+            return false;
+    }
+    return true;
+}
+
+// A query of each category, the ones the screenshots show.
+inline const QList<Query> &queryOfEachCategory()
+{
+    static const QList<Query> queries{
+        {1, {QStringLiteral("冀"), QStringLiteral("A")}},
+        {2, {QStringLiteral("甲"), QStringLiteral("A")}},
+        {3, {QStringLiteral("WJxx-Xaaaa"), QStringLiteral("02"), QStringLiteral("消")}},
+        {4, {QStringLiteral("塑封G023、323")}},
+    };
+    return queries;
 }
 
 [[nodiscard]] inline bool clickOption(QRadioButton *button)
