@@ -258,28 +258,26 @@ def run_checks(desktop, speech, program, report):
         raise AssertionError(f"the idle window sent {len(idle)} events: {idle[:5]}")
     report("idle for 2 s", ["(no events)"])
 
-    def step(name, actions, *needles):
-        """Presses keys, or types text given as "=text", then waits until Orca has said every
-        needle."""
+    def act(actions):
+        """From a new mark, presses keys, or types text given as "=text"."""
         speech.set_mark()
         for action in actions:
             if action.startswith("="):
                 type_text(desktop, action[1:])
             else:
                 key(desktop, action)
+
+    def step(name, actions, *needles):
+        """Acts, then waits until Orca has said every needle."""
+        act(actions)
         said = speech.wait_for(*needles)
         speech.settle()
         report(name, speech.since_mark() or said)
 
     def answer(name, actions, text):
-        """Presses keys, or types text given as "=text", then checks that Orca announced `text`
-        whole, once, and no other answer with it."""
-        speech.set_mark()
-        for action in actions:
-            if action.startswith("="):
-                type_text(desktop, action[1:])
-            else:
-                key(desktop, action)
+        """Acts, then checks that Orca announced `text` whole, once, and no other answer with
+        it."""
+        act(actions)
         try:
             wait_until(repr(text), lambda: any(
                 is_whole(a, text) for a in announcements(speech.since_mark())), 15)
