@@ -20,7 +20,7 @@ PROGRAM_PACKAGES=(
 TEST_PACKAGES=(
     libbenchmark-dev
     desktop-file-utils appstream
-    orca speech-dispatcher at-spi2-core dbus openbox xdotool
+    orca speech-dispatcher at-spi2-core dbus openbox xdotool clang-format-19
 )
 
 # ensure_packages PACKAGE...: installs those that are missing.

@@ -16,10 +16,10 @@ case ${1:-} in
 esac
 
 ensure_packages "${PROGRAM_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
-configure "$BUILD"
+configure "$BUILD" -DKORVANTA_WERROR=ON
 build "$BUILD"
 if [ $sanitizers = 1 ]; then
-    configure "$ROOT/build-asan" -DKORVANTA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+    configure "$ROOT/build-asan" -DKORVANTA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug -DKORVANTA_WERROR=ON
     build "$ROOT/build-asan"
     echo "== The suite under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer"
     ctest --test-dir "$ROOT/build-asan" --output-on-failure -j"$(nproc)"
