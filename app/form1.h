@@ -22,7 +22,7 @@ class AnswerAnnouncer;
 enum class PlateCategory { Min, Jun, WJ, TZ };
 
 // The program's one window. What lives where:
-// - form1.ui: the controls, their places (laid out in twips on the original form, 15 to a pixel)
+// - form1.ui: the controls, their places (designed in twips, 15 to a pixel at 96 dpi)
 //   and their texts;
 // - form1.cpp: building the window, start-up (Form_Load), its look (faces, frames, colour
 //   schemes), showing and hiding;

@@ -173,7 +173,12 @@ void Form1::Combo2_Click()
         !Combo2->currentText().isEmpty())
         Min_result(Combo1->currentText(), Combo2->currentText());
 
-    // Shows the civil, military or armed-police answer: only a unit number finds a unit here.
+    // The last step runs in every category, not only for armed police: it looks the second
+    // list's text up as an armed-police unit number and shows PUB_massage. Only armed-police
+    // numbers ("01" ...) are unit numbers; a civil or military letter finds none and leaves
+    // PUB_massage as the steps above made it, so the one step shows the answer of every
+    // category. Keep it for all: limiting it to armed police would leave civil and military
+    // answers unshown.
     if (!Combo1->currentText().isEmpty()) {
         WJ_result(Combo1->currentText(), Combo2->currentText(), Combo3->currentText());
         Label4->setText(PUB_massage);

@@ -4,6 +4,10 @@
 // Drives the window with long random sequences of what a person can do, and checks it after every
 // step against a model that keeps the window's state as plain lists and strings.
 //
+// The model re-implements the handlers on purpose, in its own plain terms, so that it checks the
+// window rather than repeats it. A change of behaviour that is meant must therefore be made twice:
+// in the window's handlers and in the model here.
+//
 // KORVANTA_RANDOM_SEED=N replays one seed; KORVANTA_RANDOM_EVENTS=N sets how many events each seed
 // applies (events that cannot apply, such as a pick while the lists are hidden, do not count).
 
