@@ -14,6 +14,8 @@
 
 #include <memory>
 
+using namespace korvanta;
+
 namespace
 {
 

@@ -18,6 +18,8 @@
 
 #include <memory>
 
+using namespace korvanta;
+
 using korvanta::contrast;
 
 namespace

@@ -9,6 +9,8 @@
 
 #include <memory>
 
+using namespace korvanta;
+
 using FillOperation = void (Form1::*)();
 Q_DECLARE_METATYPE(FillOperation)
 

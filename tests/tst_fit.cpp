@@ -12,6 +12,8 @@
 
 #include <memory>
 
+using namespace korvanta;
+
 class TestFit : public QObject
 {
     Q_OBJECT

@@ -11,6 +11,8 @@
 
 #include <memory>
 
+using namespace korvanta;
+
 class TestForm1 : public QObject
 {
     Q_OBJECT

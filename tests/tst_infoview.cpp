@@ -9,6 +9,8 @@
 
 #include <memory>
 
+using namespace korvanta;
+
 class TestInfoView : public QObject
 {
     Q_OBJECT

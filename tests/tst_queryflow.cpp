@@ -11,6 +11,8 @@
 
 #include <memory>
 
+using namespace korvanta;
+
 class TestQueryFlow : public QObject
 {
     Q_OBJECT

@@ -13,6 +13,8 @@
 #include <QDir>
 #include <QTest>
 
+using namespace korvanta;
+
 namespace
 {
 

@@ -17,6 +17,9 @@
 #include <QStringList>
 #include <QTest>
 
+namespace korvanta
+{
+
 // A dark scheme as desktops ship it: light text on dark grey panels and darker fields.
 inline QPalette darkPalette()
 {
@@ -105,7 +108,7 @@ inline bool failed(const QString &why)
 
 // A query as a person makes it: the button of a category (1 civil, 2 military, 3 armed police,
 // 4 special), then an item of each list in turn. Show no notice box while it runs (see
-// NoticeRecorder, or korvanta::setNoticeHandler).
+// NoticeRecorder, or setNoticeHandler).
 struct Query {
     int category;
     QStringList items;
@@ -158,17 +161,18 @@ class NoticeRecorder
 public:
     NoticeRecorder()
     {
-        m_previous = korvanta::setNoticeHandler(
-            [this](QWidget *, const QString &text, const QString &title) {
-                notices << QStringList{title, text};
-            });
+        m_previous = setNoticeHandler([this](QWidget *, const QString &text, const QString &title) {
+            notices << QStringList{title, text};
+        });
     }
-    ~NoticeRecorder() { korvanta::setNoticeHandler(std::move(m_previous)); }
+    ~NoticeRecorder() { setNoticeHandler(std::move(m_previous)); }
     NoticeRecorder(const NoticeRecorder &) = delete;
     NoticeRecorder &operator=(const NoticeRecorder &) = delete;
 
     QList<QStringList> notices;
 
 private:
-    korvanta::NoticeHandler m_previous;
+    NoticeHandler m_previous;
 };
+
+} // namespace korvanta
