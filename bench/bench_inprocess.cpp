@@ -9,11 +9,13 @@
 #include "catalogue/armedpolice.h"
 #include "catalogue/civil.h"
 #include "catalogue/military.h"
+#include "catalogue/search.h"
 #include "catalogue/special.h"
 #include "tools/drive/drive.h"
 
 #include <QApplication>
 #include <QHash>
+#include <QRegularExpression>
 
 #include <benchmark/benchmark.h>
 
@@ -156,6 +158,55 @@ void BM_QHashFloor(benchmark::State &state)
 BENCHMARK(BM_QHashFloor)->Arg(1)->Arg(2)->Arg(3)->Arg(4);
 
 } // namespace
+
+// What people type into the first list's field, each read and searched at every prefix, as a
+// person typing it makes the window do; the last is a 200-character paste.
+const QStringList &typedInputs()
+{
+    static const QStringList inputs{
+        QStringLiteral("冀A·12345"),
+        QStringLiteral("前面那辆冀A12345的车"),
+        QStringLiteral("WJ 02-消1234"),
+        QStringLiteral("甲A02712"),
+        QStringLiteral("shijiazhuang"),
+        QStringLiteral("sjz"),
+        QStringLiteral("宁波"),
+        QStringLiteral("塑封 白色 警备"),
+        QStringLiteral("今天下午三点左右，在长安街上看到一辆车牌是京A80123的黑色轿车，") +
+            QString(160, QChar(u'哈')),
+    };
+    return inputs;
+}
+
+// Reading and searching a typed text for the rows of the suggestions, no widget involved: each
+// iteration one prefix, round all the prefixes of the input given (the last argument: all).
+void BM_LookUp(benchmark::State &state)
+{
+    QList<QStringView> prefixes;
+    const QStringList &inputs = typedInputs();
+    for (qsizetype i = 0; i < inputs.size(); ++i) {
+        if (state.range(0) != i && state.range(0) != inputs.size())
+            continue;
+        for (qsizetype n = 1; n <= inputs[i].size(); ++n)
+            prefixes << QStringView(inputs[i]).first(n);
+    }
+    qsizetype next = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(search::lookUp(prefixes[next]).size());
+        next = (next + 1) % prefixes.size();
+    }
+}
+BENCHMARK(BM_LookUp)->DenseRange(0, 9)->Unit(benchmark::kMicrosecond);
+
+// The floor: one match of an ordinary plate pattern.
+void BM_PlateRegexFloor(benchmark::State &state)
+{
+    static const QRegularExpression plate(QStringLiteral("[\\x{4e00}-\\x{9fff}][A-Z][A-Z0-9]{5}"));
+    const QString text = QStringLiteral("冀A12345");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(plate.match(text).hasMatch());
+}
+BENCHMARK(BM_PlateRegexFloor)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char *argv[])
 {

@@ -40,7 +40,147 @@ constexpr KeyedTable<Text, 24> kRemarks({
 });
 // clang-format on
 
+// An item compiled to what it matches: up to five spellings without spaces, where 'a' stands for
+// one digit or capital letter.
+struct Pattern {
+    static constexpr std::size_t kMaxLength = 24;
+    static constexpr std::size_t kMaxSpellings = 5;
+    std::array<std::array<char16_t, kMaxLength>, kMaxSpellings> spellings{};
+    std::array<std::size_t, kMaxSpellings> lengths{};
+    std::size_t count = 0;
+    // A plate's start (a Chinese character, then a letter): the rest of a serial may follow.
+    bool plateStart = false;
+    // Letters and digits alone: only a whole token reads as it.
+    bool token = false;
+
+    constexpr void add(std::u16string_view spelling)
+    {
+        if (count == kMaxSpellings || spelling.size() > kMaxLength)
+            throw "a special item has more spellings, or longer ones, than a pattern holds";
+        for (std::size_t i = 0; i < spelling.size(); ++i)
+            spellings[count][i] = spelling[i];
+        lengths[count++] = spelling.size();
+    }
+};
+
+constexpr bool isSerialChar(char16_t c)
+{
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z');
+}
+
+// The digits of `number`, `width` of them with leading zeros.
+constexpr std::array<char16_t, 8> digits(int number, std::size_t width)
+{
+    std::array<char16_t, 8> out{};
+    for (std::size_t i = width; i-- > 0; number /= 10)
+        out[i] = static_cast<char16_t>(u'0' + number % 10);
+    return out;
+}
+
+constexpr int valueOf(std::u16string_view number)
+{
+    int value = 0;
+    for (char16_t c : number)
+        value = value * 10 + (c - u'0');
+    return value;
+}
+
+constexpr Pattern compile(Text item)
+{
+    std::array<char16_t, Pattern::kMaxLength> buffer{};
+    std::size_t length = 0;
+    for (char16_t c : item) {
+        if (c != u' ')
+            buffer[length++] = c;
+    }
+    const std::u16string_view text(buffer.data(), length);
+    Pattern pattern;
+    if (const std::size_t range = text.find(u"--"); range != text.npos) {
+        const std::u16string_view last = text.substr(range + 2);
+        const std::u16string_view first = text.substr(0, range);
+        const std::u16string_view stem = first.substr(0, first.size() - last.size());
+        for (int n = valueOf(first.substr(stem.size())); n <= valueOf(last); ++n) {
+            std::array<char16_t, Pattern::kMaxLength> spelling{};
+            std::size_t i = 0;
+            for (char16_t c : stem)
+                spelling[i++] = c;
+            const auto number = digits(n, last.size());
+            for (std::size_t k = 0; k < last.size(); ++k)
+                spelling[i++] = number[k];
+            pattern.add({spelling.data(), i});
+        }
+    } else {
+        std::size_t start = 0;
+        std::u16string_view first;
+        while (start <= text.size()) {
+            std::size_t end = text.find(u'、', start);
+            if (end == text.npos)
+                end = text.size();
+            const std::u16string_view part = text.substr(start, end - start);
+            if (first.empty()) {
+                first = part;
+                pattern.add(part);
+            } else {
+                std::array<char16_t, Pattern::kMaxLength> spelling{};
+                std::size_t i = 0;
+                for (char16_t c : first.substr(0, first.size() - part.size()))
+                    spelling[i++] = c;
+                for (char16_t c : part)
+                    spelling[i++] = c;
+                pattern.add({spelling.data(), i});
+            }
+            start = end + 1;
+        }
+    }
+    pattern.plateStart = length >= 2 && text[0] > 0x2E80 && text[1] >= u'A' && text[1] <= u'Z';
+    pattern.token = true;
+    for (char16_t c : text)
+        pattern.token = pattern.token && isSerialChar(c);
+    return pattern;
+}
+
+constexpr auto kPatterns = [] {
+    std::array<Pattern, kRemarks.size()> patterns{};
+    for (std::size_t i = 0; i < kRemarks.size(); ++i)
+        patterns[i] = compile(kRemarks.rows()[i].key);
+    return patterns;
+}();
+
+// A plate is a Chinese character, a letter and a serial of five: seven characters.
+constexpr std::size_t kPlateLength = 7;
+
 } // namespace
+
+std::size_t readsAt(std::size_t item, std::u16string_view plate, std::size_t at) noexcept
+{
+    if (item >= kPatterns.size() || at >= plate.size())
+        return 0;
+    const Pattern &pattern = kPatterns[item];
+    if (pattern.token && at > 0 && isSerialChar(plate[at - 1]))
+        return 0;
+    for (std::size_t s = 0; s < pattern.count; ++s) {
+        const std::size_t length = pattern.lengths[s];
+        if (plate.size() - at < length)
+            continue;
+        bool fits = true;
+        for (std::size_t i = 0; i < length && fits; ++i) {
+            const char16_t want = pattern.spellings[s][i];
+            const char16_t got = plate[at + i];
+            fits = want == u'a' ? isSerialChar(got) : want == got;
+        }
+        if (!fits)
+            continue;
+        std::size_t end = at + length;
+        if (pattern.token && end < plate.size() && isSerialChar(plate[end]))
+            continue;
+        if (pattern.plateStart) {
+            while (end - at < kPlateLength && end < plate.size() && isSerialChar(plate[end]))
+                ++end;
+        }
+        return end - at;
+    }
+    return 0;
+}
 
 Items items() noexcept
 {

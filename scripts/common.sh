@@ -8,12 +8,13 @@ ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
 
 # Debian packages (12 and 13) that building, running and packaging the program need (a virtual X
-# server too, for run.sh without a display; dpkg-dev and file for the package's dependencies).
+# server too, for run.sh without a display; dpkg-dev and file for the package's dependencies;
+# unicode-data for the pinyin of the search).
 PROGRAM_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     fonts-noto-cjk fonts-comic-neue python3-fonttools
-    xvfb xauth x11-utils imagemagick dpkg-dev file
+    xvfb xauth x11-utils imagemagick dpkg-dev file unicode-data
 )
 # What the tests, the benchmarks and the screenshots need besides (the screen reader check
 # among them).

@@ -41,14 +41,10 @@ qt_add_resources(korvanta_window "pictures" PREFIX "/pictures"
 
 # The window's own faces: subsets of Debian's Noto CJK and Comic Neue fonts holding the characters
 # the program shows, with the compact line the form was laid out for (app/fonts/makefaces.py).
-find_program(KORVANTA_FONT_PYTHON NAMES python3 PATHS /usr/bin NO_DEFAULT_PATH)
-if(NOT KORVANTA_FONT_PYTHON)
-    find_program(KORVANTA_FONT_PYTHON NAMES python3 REQUIRED)
-endif()
-execute_process(COMMAND ${KORVANTA_FONT_PYTHON} -c "import fontTools.subset"
+execute_process(COMMAND ${KORVANTA_PYTHON} -c "import fontTools.subset"
                 RESULT_VARIABLE fonttools_missing OUTPUT_QUIET ERROR_QUIET)
 if(fonttools_missing)
-    message(FATAL_ERROR "${KORVANTA_FONT_PYTHON} cannot import fontTools (Debian: python3-fonttools)")
+    message(FATAL_ERROR "${KORVANTA_PYTHON} cannot import fontTools (Debian: python3-fonttools)")
 endif()
 set(KORVANTA_FONT_DIRS
     /usr/share/fonts/opentype/noto /usr/share/fonts/opentype/comic-neue
@@ -71,14 +67,14 @@ file(GLOB_RECURSE shown_texts CONFIGURE_DEPENDS
 add_custom_command(OUTPUT ${font_out}/chars.stamp
     BYPRODUCTS ${font_out}/chars.txt
     COMMAND ${CMAKE_COMMAND} -E make_directory ${font_out}
-    COMMAND ${KORVANTA_FONT_PYTHON} ${makefaces} chars ${font_out}/chars.txt ${shown_texts}
+    COMMAND ${KORVANTA_PYTHON} ${makefaces} chars ${font_out}/chars.txt ${shown_texts}
     COMMAND ${CMAKE_COMMAND} -E touch ${font_out}/chars.stamp
     DEPENDS ${makefaces} ${shown_texts}
     COMMENT "Collecting the characters the window shows")
 set(KORVANTA_FACES)
 function(korvanta_make_face name source source_family family style)
     add_custom_command(OUTPUT ${font_out}/${name}
-        COMMAND ${KORVANTA_FONT_PYTHON} ${makefaces} face ${font_out}/chars.txt ${source}
+        COMMAND ${KORVANTA_PYTHON} ${makefaces} face ${font_out}/chars.txt ${source}
                 ${source_family} ${family} ${style} ${font_out}/${name}
         DEPENDS ${makefaces} ${font_out}/chars.stamp ${font_out}/chars.txt
         COMMENT "Making the face ${family} ${style}"
