@@ -61,6 +61,7 @@ void Form1::finishDesign()
     for (QGroupBox *frame : {Frame1, Frame2, Frame3, Frame4})
         frame->setStyle(frameStyle);
     setUpQuery();
+    setUpTypedPlate();
     setUpAboutView();
     setUpAnimations();
 }

@@ -16,7 +16,9 @@
 namespace korvanta
 {
 class AnswerAnnouncer;
-}
+class TypedPlate;
+struct Reading;
+} // namespace korvanta
 
 // The kind of plate being looked up: civil, military, armed police or special.
 enum class PlateCategory { Min, Jun, WJ, TZ };
@@ -28,6 +30,8 @@ enum class PlateCategory { Min, Jun, WJ, TZ };
 //   schemes), showing and hiding;
 // - form1_query.cpp: the four category buttons, the three lists and the catalogue operations
 //   that fill the lists and describe a plate (with the list helpers of lists.h);
+// - form1_typed.cpp: the first list's field as a place to type a plate, a place or its pinyin,
+//   with its suggestions (app/typedplate);
 // - form1_about.cpp: the information view behind "About...", opened and closed;
 // - form1_animation.cpp: the pictures, the scrolling line and the timers that move them.
 // The form's own widgets are in app/widgets; what the whole program shares (faces, what screen
@@ -38,6 +42,8 @@ enum class PlateCategory { Min, Jun, WJ, TZ };
 // the category whose button is selected; they fill the next list from catalogue/ or keep the
 // answer in PUB_massage or GIVE_massage, and the handler shows it in Label4 or Label5. A moment
 // later the AnswerAnnouncer (app/services/accessibility) has screen readers speak what changed.
+// A typed plate ends in the same handlers: applying a suggestion clicks the category button and
+// reports each list's pick as QComboBox does.
 class Form1 : public QWidget, private Ui::Form1
 {
     Q_OBJECT
@@ -159,6 +165,11 @@ private:
     };
     void startCategory(CategoryLists lists);
     korvanta::AnswerAnnouncer *m_answers = nullptr;
+
+    // form1_typed.cpp
+    void setUpTypedPlate();
+    void applyReading(const korvanta::Reading &reading);
+    korvanta::TypedPlate *m_typed = nullptr;
 
     // form1_about.cpp
     void setUpAboutView();

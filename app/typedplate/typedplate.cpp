@@ -1,0 +1,270 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
+#include "app/typedplate/typedplate.h"
+
+#include "app/services/accessibility.h"
+#include "catalogue/armedpolice.h"
+#include "catalogue/civil.h"
+#include "catalogue/military.h"
+#include "catalogue/special.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace korvanta
+{
+namespace
+{
+
+const QString kHint = QStringLiteral("输入或粘贴车牌号，如 冀A·12345，也可输入地名或拼音");
+const QString kNothingFound = QStringLiteral("没有找到与此相符的车牌、地名或拼音");
+const QString kGap = QStringLiteral("　");
+// A suggestion shows this much of a long answer.
+constexpr qsizetype kShownAnswer = 24;
+
+QString shortened(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    return trimmed.size() <= kShownAnswer ? trimmed : trimmed.first(kShownAnswer) + u'…';
+}
+
+QString partOf(const Reading &reading, int i)
+{
+    return toQString(reading.parts[i]);
+}
+
+} // namespace
+
+QString rowText(const search::Row &row)
+{
+    const Reading &r = row.reading;
+    const QString first = partOf(r, 0);
+    const QString second = partOf(r, 1);
+    const QString third = partOf(r, 2);
+    const auto text = [](std::optional<Text> found) {
+        return found ? toQString(*found) : QString();
+    };
+    switch (r.kind) {
+    case PlateKind::Civil:
+        if (second.isEmpty())
+            return first + u'…' + kGap + QStringLiteral("民用车辆");
+        return first + second + kGap + shortened(text(civil::describe(first, second)));
+    case PlateKind::Military: {
+        QStringList said;
+        if (!first.isEmpty())
+            said << shortened(text(military::describeFirstLevel(first)));
+        if (!second.isEmpty())
+            said << shortened(text(military::describeSecondLevel(second)));
+        const QString plate = first.isEmpty() ? QString(u'…' + second) : QString(first + second);
+        return plate + kGap + said.join(kGap);
+    }
+    case PlateKind::ArmedPolice: {
+        const QString plate = QStringLiteral("WJ") +
+                              (second.isEmpty() ? QStringLiteral("…") : second) +
+                              (third.isEmpty() ? QString() : QStringLiteral("-") + third);
+        return plate + kGap + text(armedpolice::describeNumber(second)) +
+               text(armedpolice::branchName(third));
+    }
+    case PlateKind::Special:
+        return first + kGap + QStringLiteral("特种牌照") + kGap +
+               shortened(text(special::describe(first)));
+    }
+    return first;
+}
+
+SuggestionPopup::SuggestionPopup(QWidget *field)
+    : QFrame(field, Qt::ToolTip | Qt::FramelessWindowHint)
+    , m_field(field)
+    , m_list(new QListWidget(this))
+{
+    setObjectName(QStringLiteral("suggestions"));
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setFocusPolicy(Qt::NoFocus);
+    setFrameShape(QFrame::Box);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_list);
+    m_list->setObjectName(QStringLiteral("suggestionList"));
+    m_list->setFocusPolicy(Qt::NoFocus);
+    m_list->setFrameShape(QFrame::NoFrame);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The popup's size is the rows' own, whatever a list would ask for.
+    m_list->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    m_list->setAccessibleName(QStringLiteral("建议"));
+    connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            emit highlighted(m_list->item(row)->text());
+    });
+    connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        const int row = m_list->row(item);
+        if (row >= 0 && std::size_t(row) < m_rows.size())
+            emit clicked(m_rows[std::size_t(row)]);
+    });
+}
+
+void SuggestionPopup::showRows(const search::Rows &rows)
+{
+    m_rows = rows;
+    {
+        const QSignalBlocker quiet(m_list);
+        m_list->clear();
+        for (const search::Row &row : rows)
+            m_list->addItem(rowText(row));
+        if (rows.empty()) {
+            auto *nothing = new QListWidgetItem(kNothingFound, m_list);
+            nothing->setFlags(Qt::NoItemFlags);
+        }
+        m_list->setCurrentRow(rows.empty() ? -1 : 0);
+    }
+    const int shown = m_list->count();
+    const int width = qBound(m_field->width(), m_list->sizeHintForColumn(0) + 12, 520);
+    const int height = shown * m_list->sizeHintForRow(0) + 2 * frameWidth();
+    setFixedSize(width, height);
+    QFrame::move(m_field->mapToGlobal(QPoint(0, m_field->height())));
+    show();
+}
+
+const search::Row *SuggestionPopup::chosen() const
+{
+    if (m_rows.empty())
+        return nullptr;
+    const int row = qMax(0, m_list->currentRow());
+    return &m_rows[std::size_t(row)];
+}
+
+void SuggestionPopup::move(int by)
+{
+    if (m_rows.empty())
+        return;
+    m_list->setCurrentRow(qBound(0, m_list->currentRow() + by, int(m_rows.size()) - 1));
+}
+
+TypedPlate::TypedPlate(QComboBox *list, AnswerAnnouncer *voice, Apply apply)
+    : QObject(list)
+    , m_list(list)
+    , m_field(list->lineEdit())
+    , m_voice(voice)
+    , m_apply(std::move(apply))
+    , m_popup(new SuggestionPopup(list))
+{
+    m_field->setToolTip(kHint);
+    m_field->setAccessibleDescription(kHint);
+    connect(m_field, &QLineEdit::textEdited, this, &TypedPlate::suggest);
+    connect(m_popup, &SuggestionPopup::highlighted, this,
+            [this](const QString &text) { m_voice->announce(text); });
+    connect(m_popup, &SuggestionPopup::clicked, this, &TypedPlate::apply);
+    // The list takes the keys first (its edit field gets them from it), the field the clicks.
+    m_list->installEventFilter(this);
+    m_field->installEventFilter(this);
+    // A click anywhere else closes the popup, and still reaches what it hit.
+    qApp->installEventFilter(this);
+}
+
+void TypedPlate::close()
+{
+    m_popup->hide();
+}
+
+void TypedPlate::focusField()
+{
+    m_list->setFocus(Qt::ShortcutFocusReason);
+    m_field->selectAll();
+}
+
+void TypedPlate::pasteIntoField(const QString &text)
+{
+    focusField();
+    m_field->setText(text);
+    suggest(text);
+}
+
+void TypedPlate::suggest(const QString &text)
+{
+    if (text.trimmed().isEmpty()) {
+        close();
+        return;
+    }
+    const bool saidNothing = m_popup->isVisible() && m_popup->rows().empty();
+    const search::Rows rows = search::lookUp(text);
+    m_popup->showRows(rows);
+    if (rows.empty() && !saidNothing)
+        m_voice->announce(kNothingFound);
+}
+
+void TypedPlate::apply(const search::Row &row)
+{
+    const Reading reading = row.reading;
+    close();
+    m_apply(reading);
+}
+
+bool TypedPlate::isListItem(const QString &text) const
+{
+    return m_list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0;
+}
+
+bool TypedPlate::showsPrompt() const
+{
+    const QString text = m_field->text();
+    return m_list->currentIndex() == -1 &&
+           (text == QStringLiteral("汉字部分") || sameText(text, armedpolice::stylePrompt()));
+}
+
+bool TypedPlate::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_list && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool open = m_popup->isVisible();
+        switch (key->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            if (!open)
+                break;
+            m_popup->move(key->key() == Qt::Key_Down ? 1 : -1);
+            return true;
+        case Qt::Key_Escape:
+            if (!open)
+                break;
+            close();
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: {
+            // An item of the list is picked as always; anything else is read as it is now.
+            const QString text = m_field->text();
+            if (text.trimmed().isEmpty() || isListItem(text)) {
+                close();
+                break;
+            }
+            if (!open)
+                suggest(text);
+            if (const search::Row *row = m_popup->chosen())
+                apply(*row);
+            return true;
+        }
+        default:
+            break;
+        }
+    } else if (watched == m_list && event->type() == QEvent::FocusOut) {
+        close();
+    } else if (watched == m_field && event->type() == QEvent::MouseButtonRelease && showsPrompt()) {
+        // A click into a prompt selects it, so that typing replaces it.
+        QTimer::singleShot(0, m_field, &QLineEdit::selectAll);
+    }
+    if (event->type() == QEvent::MouseButtonPress && m_popup->isVisible()) {
+        const auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && widget->window() != m_popup)
+            close();
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace korvanta

@@ -1,0 +1,91 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+// The first list's edit field as a place to type or paste the plate a person saw, a place or its
+// pinyin: while they type, a popup under the field suggests what the catalogues hold for it;
+// Return or a click applies a suggestion as the same clicks and picks would.
+
+#include "catalogue/search.h"
+
+#include <QFrame>
+#include <QPointer>
+
+#include <functional>
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+
+namespace korvanta
+{
+
+class AnswerAnnouncer;
+
+// What a suggestion says: the plate, and what it is ("冀A　河北省石家庄市车辆").
+QString rowText(const search::Row &row);
+
+// The popup: a window of its own under the field that never takes the focus; the field keeps the
+// keyboard, and the keys that move in the popup come from it.
+class SuggestionPopup : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit SuggestionPopup(QWidget *field);
+
+    // Shows `rows` under the field, the first highlighted; with no rows, one that says so and
+    // cannot be chosen.
+    void showRows(const search::Rows &rows);
+    const search::Rows &rows() const { return m_rows; }
+    // The highlighted row, or else the first; none where nothing was found.
+    const search::Row *chosen() const;
+    void move(int by);
+    QListWidget *list() const { return m_list; }
+
+signals:
+    void highlighted(const QString &text);
+    void clicked(const search::Row &row);
+
+private:
+    QWidget *m_field;
+    QListWidget *m_list;
+    search::Rows m_rows;
+};
+
+// Watches the first list's edit field: what is typed or pasted there, and the keys that move in
+// and apply the suggestions.
+class TypedPlate : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Apply = std::function<void(const Reading &)>;
+    TypedPlate(QComboBox *list, AnswerAnnouncer *voice, Apply apply);
+
+    SuggestionPopup *popup() const { return m_popup; }
+    // Closes the popup; the typed text stays.
+    void close();
+    // Puts the keyboard in the field with its text selected, for typing anew.
+    void focusField();
+    // Replaces the field's text with `text` as if the person had pasted it there.
+    void pasteIntoField(const QString &text);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void suggest(const QString &text);
+    void apply(const search::Row &row);
+    bool isListItem(const QString &text) const;
+    bool showsPrompt() const;
+
+    QComboBox *m_list;
+    QLineEdit *m_field;
+    AnswerAnnouncer *m_voice;
+    Apply m_apply;
+    SuggestionPopup *m_popup;
+};
+
+} // namespace korvanta

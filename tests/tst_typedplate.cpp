@@ -1,0 +1,314 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
+// Typing the plate one saw into the first list's field: the window ends where the same clicks
+// and picks leave it, the suggestions follow what is typed, and the keys do what a person expects.
+
+#include "app/form1.h"
+#include "app/services/accessibility.h"
+#include "catalogue/armedpolice.h"
+#include "catalogue/civil.h"
+#include "catalogue/military.h"
+#include "catalogue/special.h"
+#include "tools/drive/drive.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QListWidget>
+#include <QSignalSpy>
+
+#include <memory>
+
+using namespace korvanta;
+
+namespace
+{
+
+struct Case {
+    QString name;
+    Query picks;           // what a person clicks and picks
+    QStringList spellings; // what they may type instead
+};
+
+QString fullWidth(const QString &text)
+{
+    QString out;
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        out += (u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'Z') ? QChar(u + 0xFEE0) : c;
+    }
+    return out;
+}
+
+// Every plate of the catalogues, with three ways to type it.
+QList<Case> everyPlate()
+{
+    QList<Case> cases;
+    for (Text key : civil::describedKeys()) {
+        const QString province = toQString(key.substr(0, 1));
+        const QString letter = toQString(key.substr(1));
+        cases.append({province + letter,
+                      {1, {province, letter}},
+                      {province + letter + QStringLiteral("12345"),
+                       province + letter.toLower() + QStringLiteral("·12345"),
+                       province + fullWidth(letter) + QStringLiteral(" 12345")}});
+    }
+    for (Text firstItem : military::firstLevel()) {
+        const QString first = toQString(firstItem);
+        for (Text secondItem : military::secondLevel()) {
+            const QString second = toQString(secondItem);
+            cases.append({first + second,
+                          {2, {first, second}},
+                          {first + second + QStringLiteral("12345"),
+                           first + second.toLower() + QStringLiteral("•12345"),
+                           first + fullWidth(second) + QStringLiteral("－12345")}});
+        }
+    }
+    const QString branchStyle = toQString(armedpolice::branchStyle());
+    QString plainStyle;
+    for (Text style : armedpolice::styles()) {
+        if (!sameText(branchStyle, style))
+            plainStyle = toQString(style);
+    }
+    for (Text unitItem : armedpolice::numbers()) {
+        const QString unit = toQString(unitItem);
+        cases.append({QStringLiteral("WJ") + unit,
+                      {3, {plainStyle, unit}},
+                      {QStringLiteral("WJ") + unit + QStringLiteral("-12345"),
+                       QStringLiteral("wj ") + unit + QStringLiteral(" 12345"),
+                       fullWidth(QStringLiteral("WJ") + unit + QStringLiteral("12345"))}});
+        for (Text branchItem : armedpolice::branches()) {
+            const QString branch = toQString(branchItem);
+            cases.append({QStringLiteral("WJ") + unit + branch,
+                          {3, {branchStyle, unit, branch}},
+                          {QStringLiteral("WJ") + unit + branch + QStringLiteral("1234"),
+                           QStringLiteral("WJ ") + unit + QStringLiteral("-") + branch +
+                               QStringLiteral("1234"),
+                           QStringLiteral("wj") + unit + QStringLiteral("·") + branch +
+                               QStringLiteral("1234")}});
+        }
+    }
+    for (Text itemText : special::items()) {
+        // The item's own plate: its first spelling, each 'a' a digit, without spaces.
+        const QString item = toQString(itemText);
+        QString plate = item.section(u'、', 0, 0).section(QStringLiteral("--"), 0, 0);
+        plate.replace(u'a', u'1').remove(u' ');
+        QString spaced;
+        for (QChar c : plate)
+            spaced += c + QStringLiteral(" ");
+        cases.append({item, {4, {item}}, {plate, spaced.trimmed(), fullWidth(plate)}});
+    }
+    return cases;
+}
+
+// Types `text` into the first list's field and presses Return, as a person does.
+void typeAndReturn(Form1 &form, const QString &text)
+{
+    typeInto(form.Combo1, text);
+    QTest::keyClick(form.Combo1, Qt::Key_Return);
+}
+
+QStringList stateOf(const Form1 &form)
+{
+    QStringList state = snapshot(form);
+    for (const QRadioButton *option : {form.Option1, form.Option2, form.Option3, form.Option4})
+        state << QString::number(option->isChecked());
+    return state;
+}
+
+QListWidget *suggestions(const Form1 &form)
+{
+    return form.Combo1->findChild<QListWidget *>(QStringLiteral("suggestionList"));
+}
+
+bool suggesting(const Form1 &form)
+{
+    const QListWidget *list = suggestions(form);
+    return list && list->window()->isVisible();
+}
+
+} // namespace
+
+class TestTypedPlate : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<Form1> form;
+    std::unique_ptr<NoticeRecorder> notices;
+
+private slots:
+    void init()
+    {
+        notices = std::make_unique<NoticeRecorder>();
+        form = std::make_unique<Form1>();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void cleanup()
+    {
+        form.reset();
+        notices.reset();
+    }
+
+    // Every plate, typed in three spellings, leaves the window as the same clicks and picks do,
+    // whatever was shown before; and shows no notice box.
+    void sameStateAsPicking()
+    {
+        Form1 picked;
+        int checked = 0;
+        for (const Case &plate : everyPlate()) {
+            QVERIFY2(run(picked, plate.picks), qPrintable(plate.name));
+            for (const QString &spelling : plate.spellings) {
+                const qsizetype noticesBefore = notices->notices.size();
+                typeAndReturn(*form, spelling);
+                QVERIFY2(stateOf(*form) == stateOf(picked),
+                         qPrintable(QStringLiteral("%1 typed as %2: %3, picked: %4")
+                                        .arg(plate.name, spelling, stateOf(*form).join(u'/'),
+                                             stateOf(picked).join(u'/'))));
+                QCOMPARE(notices->notices.size(), noticesBefore);
+                ++checked;
+            }
+        }
+        QVERIFY(checked > 2000);
+    }
+
+    // A plate whose answer's part is missing applies what it has and opens the next list; an
+    // answer shown before is gone.
+    void missingPartsOpenTheirList_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("texts"); // of the three lists afterwards
+        QTest::addColumn<QString>("opened");
+        // clang-format off
+        QTest::newRow("unknown letter") << QStringLiteral("京Z12345") << QStringList{QStringLiteral("京"), QString(), QString()} << QStringLiteral("Combo2");
+        QTest::newRow("province alone") << QStringLiteral("粤") << QStringList{QStringLiteral("粤"), QString(), QString()} << QStringLiteral("Combo2");
+        QTest::newRow("second level alone") << QStringLiteral("中央警卫局") << QStringList{QString(), QString(), QString()} << QStringLiteral("Combo1");
+        QTest::newRow("branch alone") << QStringLiteral("消防") << QStringList{QStringLiteral("WJxx-Xaaaa"), QString(), QString()} << QStringLiteral("Combo2");
+        // clang-format on
+    }
+    void missingPartsOpenTheirList()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, texts);
+        QFETCH(QString, opened);
+        QVERIFY(run(*form, {3, {QStringLiteral("WJxx-aaaaa"), QStringLiteral("02")}}));
+        QVERIFY(!form->Label4->text().isEmpty());
+        typeAndReturn(*form, typed);
+        QCOMPARE(form->Label4->text(), QString());
+        QCOMPARE((QStringList{form->Combo1->currentText(), form->Combo2->currentText(),
+                              form->Combo3->currentText()}),
+                 texts);
+        auto *list = form->findChild<QComboBox *>(opened);
+        QVERIFY(list->view()->isVisible());
+        list->hidePopup();
+    }
+
+    // A unit alone takes the style without a branch.
+    void unitAlone()
+    {
+        typeAndReturn(*form, QStringLiteral("北京省"));
+        QVERIFY(form->Option3->isChecked());
+        QCOMPARE(form->Combo1->currentText(), QStringLiteral("WJxx-aaaaa"));
+        QCOMPARE(form->Combo2->currentText(), QStringLiteral("31"));
+        QCOMPARE(form->Label4->text(), QStringLiteral("北京省"));
+    }
+
+    // Suggestions follow typing and only typing; the text stays as typed; keys move, apply and
+    // close; text that is nothing changes nothing.
+    void suggestionsAndKeys()
+    {
+        form->Combo1->setEditText(QStringLiteral("冀A"));
+        QVERIFY(!suggesting(*form));
+
+        typeInto(form->Combo1, QStringLiteral("shijiazhuang"));
+        QVERIFY(suggesting(*form));
+        QCOMPARE(form->Combo1->currentText(), QStringLiteral("shijiazhuang"));
+        QCOMPARE(form->Combo1->count(), 0);
+        QCOMPARE(suggestions(*form)->item(0)->text(), QStringLiteral("冀A　河北省石家庄市车辆"));
+        QVERIFY(!suggestions(*form)->window()->isActiveWindow());
+        QVERIFY(form->Combo1->hasFocus());
+
+        // Escape closes the popup and keeps the text.
+        QTest::keyClick(form->Combo1, Qt::Key_Escape);
+        QVERIFY(!suggesting(*form));
+        QCOMPARE(form->Combo1->currentText(), QStringLiteral("shijiazhuang"));
+
+        // Down moves to the next row, and a screen reader hears it; Return applies it.
+        typeInto(form->Combo1, QStringLiteral("河北"));
+        QTest::keyClick(form->Combo1, Qt::Key_Down);
+        const QString second = suggestions(*form)->item(1)->text();
+        auto *announcer = form->findChild<Announcer *>();
+        QCOMPARE(announcer->lastAnnouncement(), second);
+        QTest::keyClick(form->Combo1, Qt::Key_Return);
+        QVERIFY(!suggesting(*form));
+        QCOMPARE(form->Combo1->currentText() + form->Combo2->currentText(), second.first(2));
+
+        // Nothing found: one row that cannot be chosen, heard, and nothing else changes.
+        const QStringList before = stateOf(*form);
+        typeInto(form->Combo1, QStringLiteral("xqxqxq"));
+        QCOMPARE(suggestions(*form)->count(), 1);
+        QVERIFY(!(suggestions(*form)->item(0)->flags() & Qt::ItemIsEnabled));
+        QVERIFY(announcer->lastAnnouncement().startsWith(QStringLiteral("没有找到")));
+        QTest::keyClick(form->Combo1, Qt::Key_Return);
+        QStringList after = stateOf(*form);
+        after[1] = before[1]; // the field shows what was typed
+        QCOMPARE(after, before);
+        QCOMPARE(form->Combo1->currentText(), QStringLiteral("xqxqxq"));
+    }
+
+    // An item of the list in force is picked as always, by the list itself.
+    void listItemsPickAsToday()
+    {
+        QVERIFY(clickOption(form->Option1));
+        QSignalSpy picks(form->Combo1, &QComboBox::activated);
+        typeAndReturn(*form, QStringLiteral("粤"));
+        QVERIFY(!picks.isEmpty());
+        QCOMPARE(form->Combo1->currentText(), QStringLiteral("粤"));
+        QVERIFY(form->Combo2->count() > 0);
+        QVERIFY(!form->Combo2->view()->isVisible());
+    }
+
+    // The popup closes on a click elsewhere (which still does its work), on losing the focus,
+    // and when the category changes.
+    void popupCloses()
+    {
+        typeInto(form->Combo1, QStringLiteral("sjz"));
+        QVERIFY(suggesting(*form));
+        QVERIFY(clickOption(form->Option2));
+        QVERIFY(!suggesting(*form));
+
+        typeInto(form->Combo1, QStringLiteral("sjz"));
+        QVERIFY(suggesting(*form));
+        form->Combo2->setFocus();
+        QVERIFY(!suggesting(*form));
+    }
+
+    // Ctrl+F and Ctrl+L put the keyboard in the field with its text selected; a click on a
+    // prompt selects it; a paste elsewhere in the query view lands in the field.
+    void discoverable()
+    {
+        QVERIFY(form->Combo1->lineEdit()->toolTip().contains(QStringLiteral("冀A·12345")));
+        QCOMPARE(form->Combo1->lineEdit()->accessibleDescription(),
+                 form->Combo1->lineEdit()->toolTip());
+        for (const QKeySequence &keys :
+             {QKeySequence(Qt::CTRL | Qt::Key_F), QKeySequence(Qt::CTRL | Qt::Key_L)}) {
+            form->Command1->setFocus();
+            QTest::keySequence(form.get(), keys);
+            QVERIFY(form->Combo1->hasFocus());
+            QCOMPARE(form->Combo1->lineEdit()->selectedText(), QStringLiteral("汉字部分"));
+        }
+        form->Combo1->lineEdit()->deselect();
+        QTest::mouseClick(form->Combo1->lineEdit(), Qt::LeftButton);
+        QTRY_COMPARE(form->Combo1->lineEdit()->selectedText(), QStringLiteral("汉字部分"));
+
+        QGuiApplication::clipboard()->setText(QStringLiteral("冀B·12345"));
+        form->Option1->setFocus();
+        QTest::keySequence(form.get(), QKeySequence::Paste);
+        QCOMPARE(form->Combo1->currentText(), QStringLiteral("冀B·12345"));
+        QVERIFY(suggesting(*form));
+        QCOMPARE(suggestions(*form)->item(0)->text(), QStringLiteral("冀B　河北省唐山市车辆"));
+    }
+};
+
+QTEST_MAIN(TestTypedPlate)
+#include "tst_typedplate.moc"
