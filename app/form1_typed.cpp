@@ -49,11 +49,9 @@ void Form1::applyReading(const Reading &reading)
     setNoticeHandler(notices);
 
     QComboBox *const lists[] = {Combo1, Combo2, Combo3};
-    const int used = reading.kind == PlateKind::Special                 ? 1
-                     : reading.kind != PlateKind::ArmedPolice           ? 2
-                     : Combo3->isEnabled() || !reading.parts[2].empty() ? 3
-                                                                        : 2;
-    for (int i = 0; i < used; ++i) {
+    for (int i = 0; i < 3; ++i) {
+        if (i > 0 && !lists[i]->isEnabled())
+            return; // a list that this category does not use
         const QString part = toQString(reading.parts[i]);
         const int index = lists[i]->findText(part, Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (part.isEmpty() || index < 0) {

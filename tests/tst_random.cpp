@@ -15,6 +15,7 @@
 #include "catalogue/armedpolice.h"
 #include "catalogue/civil.h"
 #include "catalogue/military.h"
+#include "catalogue/search.h"
 #include "catalogue/special.h"
 #include "catalogue_helpers.h"
 #include "tools/drive/drive.h"
@@ -36,6 +37,7 @@ enum class Kind {
     PopupPick,
     Type,
     TypeKeys,
+    TypePlate,
     Open,
     CloseClick,
     CloseKey,
@@ -53,8 +55,9 @@ struct Event {
 
 QString describe(const Event &e)
 {
-    static const char *names[] = {"option", "pick",  "popup-pick", "type",  "type-keys",
-                                  "open",   "close", "close-key",  "tick1", "tick2"};
+    static const char *names[] = {"option",    "pick",       "popup-pick", "type",
+                                  "type-keys", "type-plate", "open",       "close",
+                                  "close-key", "tick1",      "tick2"};
     return QStringLiteral("%1(%2,%3)").arg(QLatin1String(names[int(e.kind)])).arg(e.a).arg(e.b);
 }
 
@@ -107,6 +110,31 @@ QStringList hostileTexts()
     return texts;
 }
 
+// Plates, places and pastes a person may type into the first list's field and confirm with
+// Return.
+QStringList plateTexts()
+{
+    return {QStringLiteral("冀A12345"),
+            QStringLiteral("冀a·12345"),
+            QStringLiteral("京Z12345"),
+            QStringLiteral("前面那辆冀A12345的车"),
+            QStringLiteral("WJ 02-消1234"),
+            QStringLiteral("WJ02-12345"),
+            QStringLiteral("甲A02712"),
+            QStringLiteral("京A80123"),
+            QStringLiteral("石家庄"),
+            QStringLiteral("shijiazhuang"),
+            QStringLiteral("sjz"),
+            QStringLiteral("宁波"),
+            QStringLiteral("消防"),
+            QStringLiteral("中央警卫局"),
+            QStringLiteral("xqxqxq"),
+            QStringLiteral("粤"),
+            QStringLiteral("901"),
+            QStringLiteral("庚K"),
+            QStringLiteral("车牌是京A88123，") + QString(180, QChar(u'哈'))};
+}
+
 // Whether a keyboard can enter `text`; control characters and lone surrogates arrive by pasting.
 bool typeable(const QString &text)
 {
@@ -124,15 +152,16 @@ struct ModelList {
     QStringList items;
     QString text;
     bool enabled = true;
+    QString current; // the item picked last, while the list holds it
 };
 
 // What the window should hold, computed independently of the window's code from what each click,
 // pick, key and tick is meant to do.
 struct Model {
     int category = 0; // 0 none, 1 civil, 2 military, 3 armed police, 4 special
-    std::array<ModelList, 3> lists{ModelList{{}, QStringLiteral("汉字部分")},
-                                   ModelList{{}, QStringLiteral("英文部分")},
-                                   ModelList{{}, QStringLiteral("武警专用")}};
+    std::array<ModelList, 3> lists{ModelList{{}, QStringLiteral("汉字部分"), true, {}},
+                                   ModelList{{}, QStringLiteral("英文部分"), true, {}},
+                                   ModelList{{}, QStringLiteral("武警专用"), true, {}}};
     QString label4, label5, pub, give;
     bool info = false;
     int x = 1, y = 1, scrolled = 0;
@@ -145,6 +174,7 @@ struct Model {
     {
         lists[i].items.clear();
         lists[i].text.clear();
+        lists[i].current.clear();
     }
     void found(QString &member, const QString &text)
     {
@@ -239,6 +269,46 @@ struct Model {
         found(give, lookup(armedpolice::branchName(t(2))));
         label4 = pub + give;
     }
+
+    void pickedIn(int i)
+    {
+        if (i == 0)
+            pickedInFirst();
+        else if (i == 1)
+            pickedInSecond();
+        else
+            pickedInThird();
+    }
+
+    // Text typed into the first list's field and confirmed with Return: an item of the list is
+    // picked as always; anything else applies the first row the search gives, as its category's
+    // click and the picks of the parts it has, up to one it lacks.
+    void typedPlate(const QString &text)
+    {
+        if (lists[0].items.contains(text)) {
+            // QComboBox reports it only when it is not the item picked already.
+            t(0) = text;
+            if (lists[0].current != text) {
+                lists[0].current = text;
+                pickedInFirst();
+            }
+            return;
+        }
+        t(0) = text;
+        const search::Rows rows = search::lookUp(text);
+        if (rows.empty())
+            return;
+        const Reading &reading = rows[0].reading;
+        chooseCategory(int(reading.kind) + 1);
+        for (int i = 0; i < 3; ++i) {
+            const QString part = toQString(reading.parts[i]);
+            if ((i > 0 && !lists[i].enabled) || part.isEmpty() || !lists[i].items.contains(part))
+                return;
+            t(i) = part;
+            lists[i].current = part;
+            pickedIn(i);
+        }
+    }
 };
 
 class Runner
@@ -282,12 +352,8 @@ public:
                 choose(lists[i], item);
             }
             list.text = list.items.at(item);
-            if (i == 0)
-                model.pickedInFirst();
-            else if (i == 1)
-                model.pickedInSecond();
-            else
-                model.pickedInThird();
+            list.current = list.text;
+            model.pickedIn(i);
             return true;
         }
         case Kind::Type:
@@ -301,6 +367,21 @@ public:
             else
                 lists[i]->lineEdit()->setText(text);
             model.lists[i].text = text;
+            return true;
+        }
+        case Kind::TypePlate: {
+            if (model.info)
+                return false;
+            const QStringList plates = plateTexts();
+            const QString text = plates.at(e.b % plates.size());
+            typeInto(form->Combo1, text);
+            QTest::keyClick(form->Combo1, Qt::Key_Return);
+            // A list left open for a missing part, and the suggestions of a miss, are closed
+            // as a person would before going on.
+            for (QComboBox *list : lists)
+                list->hidePopup();
+            form->Combo2->setFocus();
+            model.typedPlate(text);
             return true;
         }
         case Kind::Open:
@@ -426,9 +507,9 @@ Event randomEvent(QRandomGenerator &random)
 {
     // Weighted towards picks, which carry the queries.
     static const std::pair<Kind, int> weights[] = {
-        {Kind::Option, 8},   {Kind::Pick, 40}, {Kind::PopupPick, 1},  {Kind::Type, 8},
-        {Kind::TypeKeys, 1}, {Kind::Open, 2},  {Kind::CloseClick, 2}, {Kind::CloseKey, 2},
-        {Kind::Tick1, 6},    {Kind::Tick2, 4}};
+        {Kind::Option, 8},   {Kind::Pick, 40},     {Kind::PopupPick, 1}, {Kind::Type, 8},
+        {Kind::TypeKeys, 1}, {Kind::TypePlate, 1}, {Kind::Open, 2},      {Kind::CloseClick, 2},
+        {Kind::CloseKey, 2}, {Kind::Tick1, 6},     {Kind::Tick2, 4}};
     int total = 0;
     for (const auto &[kind, weight] : weights)
         total += weight;
