@@ -6,15 +6,19 @@
 
 #include "app/form1.h"
 #include "app/services/accessibility.h"
+#include "app/typedplate/typedplate.h"
 #include "catalogue/armedpolice.h"
 #include "catalogue/civil.h"
 #include "catalogue/military.h"
+#include "catalogue/search.h"
+#include "catalogue/searchindex.h"
 #include "catalogue/special.h"
 #include "tools/drive/drive.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QListWidget>
+#include <QRawFont>
 #include <QSignalSpy>
 
 #include <memory>
@@ -307,6 +311,54 @@ private slots:
         QCOMPARE(form->Combo1->currentText(), QStringLiteral("冀B·12345"));
         QVERIFY(suggesting(*form));
         QCOMPARE(suggestions(*form)->item(0)->text(), QStringLiteral("冀B　河北省唐山市车辆"));
+    }
+
+    // Every character the window can show is in the faces built into it: the catalogues, the
+    // form's texts and the suggestions'.
+    void everyCharacterIsInTheFaces()
+    {
+        QSet<char32_t> shown;
+        const auto collect = [&shown](const QString &text) {
+            for (char32_t c : text.toUcs4()) {
+                if (c > 0x20 && c != 0x3000)
+                    shown.insert(c);
+            }
+        };
+        for (const auto &document : search::index::documents()) {
+            for (Text part : document.parts)
+                collect(toQString(part));
+            collect(toQString(document.text));
+            collect(rowText({search::Found::Plate, {document.kind, document.parts}}));
+        }
+        for (Text item : civil::describedKeys())
+            collect(toQString(item));
+        for (const QWidget *widget : form->findChildren<QWidget *>()) {
+            collect(widget->toolTip());
+            collect(widget->accessibleName());
+            collect(widget->accessibleDescription());
+            for (const char *property : {"text", "title", "plainText", "currentText"})
+                collect(widget->property(property).toString());
+        }
+        collect(form->windowTitle());
+        typeInto(form->Combo1, QStringLiteral("xqxqxq"));
+        collect(suggestions(*form)->item(0)->text());
+        form->Command1->click();
+        for (const QWidget *widget : form->findChildren<QWidget *>())
+            collect(widget->property("plainText").toString() + widget->property("text").toString());
+
+        for (const char *face :
+             {"KorvantaSerif-Regular", "KorvantaSerif-Bold", "KorvantaSans-Regular"}) {
+            const QRawFont raw(QStringLiteral(":/fonts/%1.otf").arg(QLatin1String(face)), 12);
+            QVERIFY(raw.isValid());
+            QStringList missing;
+            for (char32_t c : std::as_const(shown)) {
+                if (!raw.supportsCharacter(c))
+                    missing << QString::fromUcs4(&c, 1);
+            }
+            QVERIFY2(missing.isEmpty(), qPrintable(QLatin1String(face) + QStringLiteral(" lacks ") +
+                                                   missing.join(u' ')));
+        }
+        QVERIFY2(shown.size() > 800, qPrintable(QString::number(shown.size())));
     }
 };
 

@@ -11,6 +11,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QListWidget>
+#include <QScreen>
 #include <QTest>
 
 using namespace korvanta;
@@ -53,6 +55,18 @@ int main(int argc, char *argv[])
             qFatal("a query did not run");
         save(form, out, names.at(query.category - 1));
     }
+
+    // The suggestions for a typed place: a window of their own, so the screen is taken.
+    typeInto(form.Combo1, QStringLiteral("河北"));
+    QTest::qWait(700);
+    const auto *popup = form.Combo1->findChild<QListWidget *>(QStringLiteral("suggestionList"));
+    if (!popup || !popup->window()->isVisible())
+        qFatal("the suggestions did not show");
+    const QRect area = form.frameGeometry().united(popup->window()->frameGeometry());
+    const QString shot = out.filePath(QStringLiteral("suggestions.png"));
+    if (!form.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(shot))
+        qFatal("cannot write %s", qPrintable(shot));
+    QTest::keyClick(form.Combo1, Qt::Key_Escape);
 
     form.Command1->click();
     save(form, out, QStringLiteral("information"));

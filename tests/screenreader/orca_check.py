@@ -321,6 +321,9 @@ def run_checks(desktop, speech, program, report):
     step("information view opens", ["Tab", "Return"], "关于软件的信息", "感谢您使用")
     step("information view closes", ["Escape"], "About...")
 
+    # A typed plate: Ctrl+F to the field, the plate as seen, Return; the answer is heard once.
+    answer("typed plate", ["ctrl+f", "=冀B·12345", "Return"], "河北省唐山市车辆")
+
     # Qt tells of any request from the screen reader that it could not answer.
     with open(os.path.join(desktop.workdir, "program.log"), encoding="utf-8",
               errors="replace") as log:
