@@ -158,14 +158,10 @@ TypedPlate::TypedPlate(QComboBox *list, AnswerAnnouncer *voice, Apply apply)
     , m_field(list->lineEdit())
     , m_voice(voice)
     , m_apply(std::move(apply))
-    , m_popup(new SuggestionPopup(list))
 {
     m_field->setToolTip(kHint);
     m_field->setAccessibleDescription(kHint);
     connect(m_field, &QLineEdit::textEdited, this, &TypedPlate::suggest);
-    connect(m_popup, &SuggestionPopup::highlighted, this,
-            [this](const QString &text) { m_voice->announce(text); });
-    connect(m_popup, &SuggestionPopup::clicked, this, &TypedPlate::apply);
     // The list takes the keys first (its edit field gets them from it), the field the clicks.
     m_list->installEventFilter(this);
     m_field->installEventFilter(this);
@@ -173,9 +169,27 @@ TypedPlate::TypedPlate(QComboBox *list, AnswerAnnouncer *voice, Apply apply)
     qApp->installEventFilter(this);
 }
 
+// Made at the first suggestion, so that it costs nothing at start.
+SuggestionPopup *TypedPlate::popup()
+{
+    if (!m_popup) {
+        m_popup = new SuggestionPopup(m_list);
+        connect(m_popup, &SuggestionPopup::highlighted, this,
+                [this](const QString &text) { m_voice->announce(text); });
+        connect(m_popup, &SuggestionPopup::clicked, this, &TypedPlate::apply);
+    }
+    return m_popup;
+}
+
+bool TypedPlate::suggesting() const
+{
+    return m_popup && m_popup->isVisible();
+}
+
 void TypedPlate::close()
 {
-    m_popup->hide();
+    if (m_popup)
+        m_popup->hide();
 }
 
 void TypedPlate::focusField()
@@ -197,9 +211,9 @@ void TypedPlate::suggest(const QString &text)
         close();
         return;
     }
-    const bool saidNothing = m_popup->isVisible() && m_popup->rows().empty();
+    const bool saidNothing = suggesting() && m_popup->rows().empty();
     const search::Rows rows = search::lookUp(text);
-    m_popup->showRows(rows);
+    popup()->showRows(rows);
     if (rows.empty() && !saidNothing)
         m_voice->announce(kNothingFound);
 }
@@ -227,7 +241,7 @@ bool TypedPlate::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_list && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        const bool open = m_popup->isVisible();
+        const bool open = suggesting();
         switch (key->key()) {
         case Qt::Key_Up:
         case Qt::Key_Down:
@@ -250,7 +264,7 @@ bool TypedPlate::eventFilter(QObject *watched, QEvent *event)
             }
             if (!open)
                 suggest(text);
-            if (const search::Row *row = m_popup->chosen())
+            if (const search::Row *row = popup()->chosen())
                 apply(*row);
             return true;
         }
@@ -263,7 +277,7 @@ bool TypedPlate::eventFilter(QObject *watched, QEvent *event)
         // A click into a prompt selects it, so that typing replaces it.
         QTimer::singleShot(0, m_field, &QLineEdit::selectAll);
     }
-    if (event->type() == QEvent::MouseButtonPress && m_popup->isVisible()) {
+    if (event->type() == QEvent::MouseButtonPress && suggesting()) {
         const auto *widget = qobject_cast<QWidget *>(watched);
         if (widget && widget->window() != m_popup)
             close();

@@ -64,7 +64,6 @@ public:
     using Apply = std::function<void(const Reading &)>;
     TypedPlate(QComboBox *list, AnswerAnnouncer *voice, Apply apply);
 
-    SuggestionPopup *popup() const { return m_popup; }
     // Closes the popup; the typed text stays.
     void close();
     // Puts the keyboard in the field with its text selected, for typing anew.
@@ -76,6 +75,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    SuggestionPopup *popup();
+    bool suggesting() const;
     void suggest(const QString &text);
     void apply(const search::Row &row);
     bool isListItem(const QString &text) const;
@@ -85,7 +86,7 @@ private:
     QLineEdit *m_field;
     AnswerAnnouncer *m_voice;
     Apply m_apply;
-    SuggestionPopup *m_popup;
+    SuggestionPopup *m_popup = nullptr;
 };
 
 } // namespace korvanta
