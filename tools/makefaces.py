@@ -16,6 +16,8 @@
 
 import sys
 
+from buildfiles import write_if_changed
+
 # A line of 1.05 em: the ideographs' box (0.88 above the base line, 0.12 below) with room for
 # Latin descenders. The form's 12 pt labels hold four such lines in 73 pixels.
 ASCENT = 0.90
@@ -35,14 +37,7 @@ def collect(out, sources):
         with open(path, encoding="utf-8") as f:
             chars.update(c for c in f.read() if ord(c) > 0x7F and c.isprintable())
     text = "".join(sorted(chars)) + "\n"
-    try:
-        with open(out, encoding="utf-8") as f:
-            if f.read() == text:
-                return
-    except FileNotFoundError:
-        pass
-    with open(out, "w", encoding="utf-8") as f:
-        f.write(text)
+    write_if_changed(out, text)
 
 
 def rename(font, family, style):

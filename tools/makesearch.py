@@ -17,6 +17,8 @@ import bz2
 import sys
 import unicodedata
 
+from buildfiles import write_if_changed
+
 
 def toneless(reading):
     """The syllables a person types for a reading with tone marks: "lǜ" gives "lv" and "lu"."""
@@ -165,14 +167,7 @@ def main():
             "} // namespace korvanta::search::index",
             ""]
     content = "\n".join(out)
-    try:
-        with open(out_path, encoding="utf-8") as f:
-            if f.read() == content:
-                return
-    except FileNotFoundError:
-        pass
-    with open(out_path, "w", encoding="utf-8") as f:
-        f.write(content)
+    write_if_changed(out_path, content)
 
 
 if __name__ == "__main__":

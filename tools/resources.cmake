@@ -69,7 +69,7 @@ add_custom_command(OUTPUT ${font_out}/chars.stamp
     COMMAND ${CMAKE_COMMAND} -E make_directory ${font_out}
     COMMAND ${KORVANTA_PYTHON} ${makefaces} chars ${font_out}/chars.txt ${shown_texts}
     COMMAND ${CMAKE_COMMAND} -E touch ${font_out}/chars.stamp
-    DEPENDS ${makefaces} ${shown_texts}
+    DEPENDS ${makefaces} ${PROJECT_SOURCE_DIR}/tools/buildfiles.py ${shown_texts}
     COMMENT "Collecting the characters the window shows")
 set(KORVANTA_FACES)
 function(korvanta_make_face name source source_family family style)

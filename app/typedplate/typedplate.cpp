@@ -165,8 +165,6 @@ TypedPlate::TypedPlate(QComboBox *list, AnswerAnnouncer *voice, Apply apply)
     // The list takes the keys first (its edit field gets them from it), the field the clicks.
     m_list->installEventFilter(this);
     m_field->installEventFilter(this);
-    // A click anywhere else closes the popup, and still reaches what it hit.
-    qApp->installEventFilter(this);
 }
 
 // Made at the first suggestion, so that it costs nothing at start.
@@ -190,6 +188,7 @@ void TypedPlate::close()
 {
     if (m_popup)
         m_popup->hide();
+    qApp->removeEventFilter(this);
 }
 
 void TypedPlate::focusField()
@@ -214,6 +213,8 @@ void TypedPlate::suggest(const QString &text)
     const bool saidNothing = suggesting() && m_popup->rows().empty();
     const search::Rows rows = search::lookUp(text);
     popup()->showRows(rows);
+    // While it shows, a click anywhere else closes it, and still reaches what it hit.
+    qApp->installEventFilter(this);
     if (rows.empty() && !saidNothing)
         m_voice->announce(kNothingFound);
 }
