@@ -95,6 +95,7 @@ private slots:
     {
         QFETCH(QString, style);
         QVERIFY(QApplication::setStyle(style));
+        QApplication::setPalette(QApplication::style()->standardPalette());
         Form1 form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -115,7 +116,7 @@ private slots:
                 for (int y = middle - 2; y <= middle + 2; ++y) {
                     const QColor pixel(image.pixel(x, y));
                     if (qMax(qAbs(pixel.red() - panel.red()),
-                             qAbs(pixel.green() - panel.green())) >= 20)
+                             qAbs(pixel.green() - panel.green())) >= 12)
                         return true;
                 }
                 return false;
