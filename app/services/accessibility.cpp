@@ -284,6 +284,11 @@ void AnswerAnnouncer::announceNewAnswers()
         m_announcer->announce(changed.join(QStringLiteral("。")));
 }
 
+void markNewAsDecoration(QWidget *widget)
+{
+    widget->setProperty(kDecoration, true);
+}
+
 void markAsDecoration(QWidget *widget)
 {
     widget->setProperty(kDecoration, true);

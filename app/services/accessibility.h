@@ -25,8 +25,13 @@ namespace korvanta
 // Installs once, after the application object exists; later calls do nothing.
 void installAccessibility();
 
-// Makes `widget` a decoration for screen readers, whatever they were told of it before.
+// Makes `widget` a decoration for screen readers, whatever they were told of it before: an
+// interface made for it already is replaced. For the window's widgets, before it first shows.
 void markAsDecoration(QWidget *widget);
+// The same for a widget just made, before it has children or is shown, while the window is open:
+// nothing was told of it yet, and a replaced interface that a screen reader had heard of would
+// leave it asking for an object that is gone.
+void markNewAsDecoration(QWidget *widget);
 
 // Has screen readers speak a text while the keyboard focus stays where it is: a hidden object in
 // the notification role that shows itself with the text as its name. Screen readers present a

@@ -83,8 +83,13 @@ QString rowText(const search::Row &row)
 SuggestionPopup::SuggestionPopup(QWidget *field)
     : QFrame(field, Qt::ToolTip | Qt::FramelessWindowHint)
     , m_field(field)
-    , m_list(new QListWidget(this))
+    , m_list(nullptr)
 {
+    // Screen readers hear the rows from the window's announcer, as the highlight moves: the
+    // popup itself stays quiet, for its rows come and go with every key and a reader that
+    // walked them would ask for rows that are gone. Quiet before it has any child.
+    markNewAsDecoration(this);
+    m_list = new QListWidget(this);
     setObjectName(QStringLiteral("suggestions"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
@@ -99,11 +104,7 @@ SuggestionPopup::SuggestionPopup(QWidget *field)
     m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The popup's size is the rows' own, whatever a list would ask for.
     m_list->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    // Screen readers hear the rows from the window's announcer, as the highlight moves: the
-    // popup itself stays quiet, for its rows come and go with every key and a reader that
-    // walked them would ask for rows that are gone.
     setAccessibleName(QStringLiteral("建议"));
-    markAsDecoration(this);
     connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
             emit highlighted(m_list->item(row)->text());
