@@ -119,12 +119,13 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# new_copy: unpacks a fresh copy of the base, mounts what programs inside expect, and prints its
-# folder.
+# new_copy: unpacks a fresh copy of the base, mounts what programs inside expect, and leaves its
+# folder in COPY. (Not called in a subshell: the copy must be in COPIES for the cleanup.)
 new_copy() {
     local dir
     dir=$(mktemp -d /var/tmp/korvanta-$release.XXXXXX)
     COPIES+=("$dir")
+    COPY=$dir
     chmod 755 "$dir" # the root of a system: apt's own user walks through it
     tar --numeric-owner -C "$dir" -xf "$BASE"
     mount -t proc proc "$dir/proc"
@@ -138,7 +139,6 @@ new_copy() {
     # Packages installed here start no services.
     printf '#!/bin/sh\nexit 101\n' >"$dir/usr/sbin/policy-rc.d"
     chmod +x "$dir/usr/sbin/policy-rc.d"
-    echo "$dir"
 }
 
 # inside DIR COMMAND: runs a shell command in a copy, with a clean environment.
@@ -166,7 +166,8 @@ ensure_packages debootstrap xvfb x11-utils imagemagick
 make_base
 
 # 2. Build, test and package in one copy.
-build_copy=$(new_copy)
+new_copy
+build_copy=$COPY
 copy_tree "$build_copy/src"
 if [ $mode = full ]; then
     step "the test command, in a fresh $release copy"
@@ -189,10 +190,10 @@ echo "Recommends: $(dpkg-deb -f "$deb" Recommends)"
 [ -n "$(dpkg-deb -f "$deb" Depends)" ] || { echo "the package has no Depends" >&2; exit 1; }
 
 # 3. Install it into a clean copy and start it there.
-clean_copy=$(new_copy)
+new_copy
+clean_copy=$COPY
 cp "$deb" "$clean_copy/tmp/"
 discard_copy "$build_copy"
-COPIES=("$clean_copy")
 step "installing $(basename "$deb") into a clean $release copy"
 inside "$clean_copy" "apt-get update -qq && apt-get install -y -qq --no-install-recommends \
     /tmp/$(basename "$deb") >/dev/null"
