@@ -5,6 +5,7 @@
 // pinyin, and applies what they choose as the same clicks and picks would (app/typedplate).
 
 #include "app/form1.h"
+#include "app/lists.h"
 #include "app/services/notice.h"
 #include "app/typedplate/typedplate.h"
 
@@ -53,7 +54,7 @@ void Form1::applyReading(const Reading &reading)
         if (i > 0 && !lists[i]->isEnabled())
             return; // a list that this category does not use
         const QString part = toQString(reading.parts[i]);
-        const int index = lists[i]->findText(part, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        const int index = indexOfItem(lists[i], part);
         if (part.isEmpty() || index < 0) {
             lists[i]->setFocus(Qt::OtherFocusReason);
             lists[i]->showPopup();

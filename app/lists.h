@@ -35,6 +35,12 @@ inline void appendItems(QComboBox *list, Items items)
     }
 }
 
+// The index of the item whose text is exactly `text`, code unit by code unit, or -1.
+inline int indexOfItem(const QComboBox *list, const QString &text)
+{
+    return list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+}
+
 // A key with no entry leaves the answer as it was.
 inline void storeIfFound(QString &answer, std::optional<Text> text)
 {

@@ -76,6 +76,11 @@ Text branchStyle() noexcept
     return kStyles[1];
 }
 
+Text plainStyle() noexcept
+{
+    return kStyles[0];
+}
+
 Items numbers() noexcept
 {
     return kUnits.keys();

@@ -15,8 +15,9 @@ namespace korvanta::armedpolice
 Items styles() noexcept;
 // What the style list shows before a style is picked; not an item.
 Text stylePrompt() noexcept;
-// The style whose plates carry a branch character.
+// The style whose plates carry a branch character, and the one whose plates do not.
 Text branchStyle() noexcept;
+Text plainStyle() noexcept;
 
 // The 32 unit numbers "01" to "32", and the unit that a number names.
 Items numbers() noexcept;

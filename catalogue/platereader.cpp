@@ -80,9 +80,7 @@ Readings read(QStringView text) noexcept
     };
     const Items specialItems = special::items();
     const Text branchStyle = armedpolice::branchStyle();
-    const Text plainStyle = armedpolice::styles().front() == branchStyle
-                                ? armedpolice::styles().back()
-                                : armedpolice::styles().front();
+    const Text plainStyle = armedpolice::plainStyle();
 
     for (std::size_t at = 0; at < plate.size(); ++at) {
         for (std::size_t item = 0; item < specialItems.size(); ++item) {

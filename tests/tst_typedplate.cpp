@@ -69,11 +69,7 @@ QList<Case> everyPlate()
         }
     }
     const QString branchStyle = toQString(armedpolice::branchStyle());
-    QString plainStyle;
-    for (Text style : armedpolice::styles()) {
-        if (!sameText(branchStyle, style))
-            plainStyle = toQString(style);
-    }
+    const QString plainStyle = toQString(armedpolice::plainStyle());
     for (Text unitItem : armedpolice::numbers()) {
         const QString unit = toQString(unitItem);
         cases.append({QStringLiteral("WJ") + unit,

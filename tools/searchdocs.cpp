@@ -47,11 +47,8 @@ int main(int argc, char *argv[])
     for (Text second : military::secondLevel())
         write(out, "Military", {}, second, {},
               toQString(*military::describeSecondLevel(toQString(second))));
-    const Text plainStyle = armedpolice::styles().front() == armedpolice::branchStyle()
-                                ? armedpolice::styles().back()
-                                : armedpolice::styles().front();
     for (Text unit : armedpolice::numbers())
-        write(out, "ArmedPolice", plainStyle, unit, {},
+        write(out, "ArmedPolice", armedpolice::plainStyle(), unit, {},
               toQString(*armedpolice::describeNumber(toQString(unit))));
     for (Text branch : armedpolice::branches())
         write(out, "ArmedPolice", armedpolice::branchStyle(), {}, branch,

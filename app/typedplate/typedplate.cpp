@@ -3,6 +3,7 @@
 
 #include "app/typedplate/typedplate.h"
 
+#include "app/lists.h"
 #include "app/services/accessibility.h"
 #include "catalogue/armedpolice.h"
 #include "catalogue/civil.h"
@@ -229,7 +230,7 @@ void TypedPlate::apply(const search::Row &row)
 
 bool TypedPlate::isListItem(const QString &text) const
 {
-    return m_list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive) >= 0;
+    return indexOfItem(m_list, text) >= 0;
 }
 
 bool TypedPlate::showsPrompt() const
