@@ -93,8 +93,10 @@ void Form1::followColourScheme()
         widget->setPalette(palette);
     };
     const QColor blueOnPanel = korvanta::answerBlue(scheme.color(QPalette::Window));
-    for (QLabel *line : {Label1, Label4, Label5})
-        recolour(line, QPalette::WindowText, blueOnPanel);
+    for (QLabel *line : {Label1, Label4, Label5, m_plateLine}) {
+        if (line)
+            recolour(line, QPalette::WindowText, blueOnPanel);
+    }
     recolour(Text2, QPalette::Text, korvanta::answerBlue(scheme.color(QPalette::Base)));
     recolour(Text3, QPalette::Base, scheme.color(QPalette::Button));
     recolour(Command1, QPalette::Button,

@@ -18,6 +18,7 @@ namespace korvanta
 class AnswerAnnouncer;
 class TypedPlate;
 struct Reading;
+enum class PlateKind : std::uint8_t;
 } // namespace korvanta
 
 // The kind of plate being looked up: civil, military, armed police or special.
@@ -42,8 +43,14 @@ enum class PlateCategory { Min, Jun, WJ, TZ };
 // the category whose button is selected; they fill the next list from catalogue/ or keep the
 // answer in PUB_massage or GIVE_massage, and the handler shows it in Label4 or Label5. A moment
 // later the AnswerAnnouncer (app/services/accessibility) has screen readers speak what changed.
+// The second list's handler ends, in every category, with the armed-police lookup and shows
+// PUB_massage in Label4: that one step shows the civil, military and armed-police answers alike.
 // A typed plate ends in the same handlers: applying a suggestion clicks the category button and
-// reports each list's pick as QComboBox does.
+// reports each list's pick as QComboBox does; what its shape says beyond that answer (a green
+// plate, a trailer, a province behind a letter the catalogue lacks) shows in the plate line under
+// the answers, heard with them. A plate that no list can give (a 2012-style military or
+// armed-police plate, an emergency-rescue plate) returns the window to how it starts and says
+// all of it in the plate line.
 class Form1 : public QWidget, private Ui::Form1
 {
     Q_OBJECT
@@ -169,7 +176,22 @@ private:
     // form1_typed.cpp
     void setUpTypedPlate();
     void applyReading(const korvanta::Reading &reading);
+    QRadioButton *buttonOf(korvanta::PlateKind kind) const;
+    // What the typed plate says beyond the picks' answer, under the answers; every category
+    // click and list pick empties it.
+    void showPlateLine(const QString &text);
+    void clearPlateLine();
+    // No category chosen, the lists and answers as when the window opened.
+    void returnToStart();
     korvanta::TypedPlate *m_typed = nullptr;
+    QLabel *m_plateLine = nullptr;
+    // A category click made by applying a typed plate, not by a person: no notice box.
+    bool m_clickFromTypedPlate = false;
+    struct ListAtStart {
+        bool enabled;
+        QString text;
+    };
+    std::array<ListAtStart, 3> m_listsAtStart{};
 
     // form1_about.cpp
     void setUpAboutView();

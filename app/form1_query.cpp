@@ -89,6 +89,7 @@ void Form1::startCategory(CategoryLists lists)
     Combo2->setEnabled(lists.letters);
     Combo3->setEnabled(lists.branches);
     Label4->clear();
+    clearPlateLine();
     if (lists.emptySecondLine)
         Label5->clear();
     PUB_massage.clear();
@@ -116,14 +117,16 @@ void Form1::Option3_Click()
 
 void Form1::Option4_Click()
 {
-    showNotice(this, QStringLiteral("这个部分将对一些特殊的车牌号进行告示!"),
-               QStringLiteral("提示信息"));
+    if (!m_clickFromTypedPlate)
+        showNotice(this, QStringLiteral("这个部分将对一些特殊的车牌号进行告示!"),
+                   QStringLiteral("提示信息"));
     startCategory({.letters = false, .branches = false, .emptySecondLine = true});
     TZ_Cnpart();
 }
 
 void Form1::Combo1_Click()
 {
+    clearPlateLine();
     const std::optional<PlateCategory> category = selectedCategory();
     Combo2->setEditText(QStringLiteral("英文部分"));
     clearList(Combo2);
@@ -153,6 +156,7 @@ void Form1::Combo1_Click()
 
 void Form1::Combo2_Click()
 {
+    clearPlateLine();
     const std::optional<PlateCategory> category = selectedCategory();
     // A letter or number pick answers anew; an earlier answer must not stand in for a miss.
     PUB_massage.clear();
@@ -187,6 +191,7 @@ void Form1::Combo2_Click()
 
 void Form1::Combo3_Click()
 {
+    clearPlateLine();
     Label4->setText(PUB_massage);
     storeIfFound(GIVE_massage, armedpolice::branchName(Combo3->currentText()));
     Label4->setText(Label4->text() + GIVE_massage);

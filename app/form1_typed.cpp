@@ -6,8 +6,9 @@
 
 #include "app/form1.h"
 #include "app/lists.h"
-#include "app/services/notice.h"
+#include "app/services/accessibility.h"
 #include "app/typedplate/typedplate.h"
+#include "catalogue/description.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -17,6 +18,22 @@ using namespace korvanta;
 
 void Form1::setUpTypedPlate()
 {
+    // Under the answers, where the second line leaves room whenever the plate line has anything
+    // to say: every click that can leave the second line with text empties the plate line.
+    m_plateLine = new QLabel(Frame2);
+    m_plateLine->setObjectName(QStringLiteral("plateLine"));
+    m_plateLine->setGeometry(8, 91, Label5->width(), 40);
+    m_plateLine->setWordWrap(true);
+    m_plateLine->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_plateLine->setTextInteractionFlags(Label4->textInteractionFlags());
+    m_plateLine->setProperty("answerTitle", QStringLiteral("车牌说明"));
+    m_plateLine->hide();
+    m_answers->alsoHear(m_plateLine);
+    followColourScheme();
+    QComboBox *const lists[] = {Combo1, Combo2, Combo3};
+    for (std::size_t i = 0; i < 3; ++i)
+        m_listsAtStart[i] = {lists[i]->isEnabled(), lists[i]->currentText()};
+
     m_typed = new TypedPlate(Combo1, m_answers,
                              [this](const Reading &reading) { applyReading(reading); });
     for (QRadioButton *option : {Option1, Option2, Option3, Option4})
@@ -38,24 +55,83 @@ void Form1::setUpTypedPlate()
     });
 }
 
-// The category button's click (with no notice box: that belongs to a click on the special
-// button), then each list's pick in turn, as QComboBox reports a pick; a part that the reading
-// lacks leaves its list open for the person to choose.
+QRadioButton *Form1::buttonOf(PlateKind kind) const
+{
+    switch (kind) {
+    case PlateKind::Civil:
+        return Option1;
+    case PlateKind::Military:
+        return Option2;
+    case PlateKind::ArmedPolice:
+        return Option3;
+    case PlateKind::Special:
+        return Option4;
+    }
+    return Option1;
+}
+
+void Form1::showPlateLine(const QString &text)
+{
+    m_plateLine->setText(text);
+    m_plateLine->setVisible(!text.isEmpty());
+}
+
+void Form1::clearPlateLine()
+{
+    if (m_plateLine)
+        showPlateLine({});
+}
+
+void Form1::returnToStart()
+{
+    for (QRadioButton *option : {Option1, Option2, Option3, Option4}) {
+        // A button of an exclusive group cannot be unchecked while it is one.
+        option->setAutoExclusive(false);
+        option->setChecked(false);
+        option->setAutoExclusive(true);
+    }
+    QComboBox *const lists[] = {Combo1, Combo2, Combo3};
+    for (std::size_t i = 0; i < 3; ++i) {
+        clearList(lists[i]);
+        lists[i]->setEditText(m_listsAtStart[i].text);
+        lists[i]->setEnabled(m_listsAtStart[i].enabled);
+    }
+    Label4->clear();
+    Label5->clear();
+    PUB_massage.clear();
+    GIVE_massage.clear();
+    clearPlateLine();
+}
+
+// The category button's click (with no notice box: that belongs to a person's click on the
+// special button), then each list's pick in turn, as QComboBox reports a pick; a part that the
+// reading lacks leaves its list open for the person to choose. What the plate says beyond the
+// picks' answer goes to the plate line, heard with the answer. A plate that no list offers
+// returns the window to how it starts, and the plate line says what it is.
 void Form1::applyReading(const Reading &reading)
 {
-    QRadioButton *const buttons[] = {Option1, Option2, Option3, Option4};
-    const NoticeHandler notices =
-        setNoticeHandler([](QWidget *, const QString &, const QString &) {});
-    buttons[int(reading.kind)]->click();
-    setNoticeHandler(notices);
+    const QString beyond = describe(reading).beyond;
+    if (reading.own) {
+        returnToStart();
+        m_answers->startAnew();
+        showPlateLine(beyond);
+        m_answers->hearSoon();
+        Combo1->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+
+    m_clickFromTypedPlate = true;
+    buttonOf(reading.kind)->click();
+    m_clickFromTypedPlate = false;
 
     QComboBox *const lists[] = {Combo1, Combo2, Combo3};
     for (int i = 0; i < 3; ++i) {
         if (i > 0 && !lists[i]->isEnabled())
-            return; // a list that this category does not use
-        const QString part = toQString(reading.parts[i]);
+            break; // a list that this category does not use
+        const QString part = toQString(reading.parts[std::size_t(i)]);
         const int index = indexOfItem(lists[i], part);
         if (part.isEmpty() || index < 0) {
+            showPlateLine(beyond);
             lists[i]->setFocus(Qt::OtherFocusReason);
             lists[i]->showPopup();
             return;
@@ -63,4 +139,6 @@ void Form1::applyReading(const Reading &reading)
         lists[i]->setCurrentIndex(index);
         emit lists[i]->activated(index);
     }
+    showPlateLine(beyond);
+    m_answers->hearSoon();
 }

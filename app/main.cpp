@@ -1,12 +1,17 @@
 // SPDX-FileCopyrightText: 2026 The Korvanta developers
 // SPDX-License-Identifier: MIT
 
+#include "app/commandline/readcommand.h"
 #include "app/form1.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("korvanta"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KORVANTA_VERSION));
+    if (const std::optional<int> status = korvanta::runCommandLine(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(KORVANTA_APP_ID));
     Form1 window;

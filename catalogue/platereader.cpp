@@ -6,6 +6,7 @@
 #include "catalogue/armedpolice.h"
 #include "catalogue/civil.h"
 #include "catalogue/military.h"
+#include "catalogue/shapes.h"
 #include "catalogue/special.h"
 
 #include <optional>
@@ -74,48 +75,123 @@ Readings read(QStringView text) noexcept
     const std::u16string_view plate = normalised.view();
     Readings complete;
     Readings partial;
-    const auto add = [](Readings &readings, const Reading &reading) {
+    // Whether the text is one whole plate of some shape: then only the readings of that plate
+    // stay, not those it merely starts with.
+    bool whole = false;
+    Readings ofWhole;
+    const auto add = [&](Readings &readings, const Reading &reading, std::size_t at,
+                         ShapeId shape) {
         if (!readings.contains(reading))
             readings.push(reading);
+        if (at == 0 && shape != kNoShape && shapes::length(shape) == plate.size() &&
+            !ofWhole.contains(reading))
+            ofWhole.push(reading);
     };
     const Items specialItems = special::items();
     const Text branchStyle = armedpolice::branchStyle();
     const Text plainStyle = armedpolice::plainStyle();
+    const auto shapeCount = static_cast<ShapeId>(shapes::count());
 
     for (std::size_t at = 0; at < plate.size(); ++at) {
+        // How the text from here on fits each shape: the first shape it fits whole of those
+        // whose first characters are a catalogue's key, and whether it fits, or can still become,
+        // a plate whose first characters name that key.
+        ShapeId civilShape = kNoShape;
+        ShapeId unitShape = kNoShape;
+        ShapeId anyShape = kNoShape;
+        bool civilMayBe = false;
+        bool unitMayBe = false;
+        bool ownMayBe = false;
+        for (ShapeId id = 0; id < shapeCount; ++id) {
+            const shapes::Fit fit = shapes::fit(id, plate, at);
+            if (fit == shapes::Fit::None)
+                continue;
+            const shapes::Names names = shapes::names(id);
+            civilMayBe |= names == shapes::Names::CivilKey;
+            unitMayBe |= names == shapes::Names::ArmedPoliceUnit;
+            ownMayBe |= names == shapes::Names::Own;
+            if (fit != shapes::Fit::Whole)
+                continue;
+            if (at == 0 && shapes::length(id) == plate.size())
+                whole = true;
+            if (anyShape == kNoShape)
+                anyShape = id;
+            if (names == shapes::Names::CivilKey && civilShape == kNoShape)
+                civilShape = id;
+            if (names == shapes::Names::ArmedPoliceUnit && unitShape == kNoShape)
+                unitShape = id;
+            if (names == shapes::Names::Own) {
+                Reading own{shapes::kind(id), shapes::ownParts(id, plate, at), id};
+                own.own = true;
+                add(complete, own, at, id);
+            }
+        }
+        // Characters that can only be a plate in which they mean something else are no
+        // catalogue key: 粤X before 1234应急 is a rescue team's letter, not 顺德.
+        const bool onlyOwn = ownMayBe && !civilMayBe && !unitMayBe;
+
         for (std::size_t item = 0; item < specialItems.size(); ++item) {
             if (special::readsAt(item, plate, at) > 0)
-                add(complete, {PlateKind::Special, {specialItems[item]}});
+                add(complete, {PlateKind::Special, {specialItems[item]}, anyShape}, at,
+                    at == 0 ? anyShape : kNoShape);
         }
 
         const std::u16string_view here = plate.substr(at, 1);
         const std::u16string_view next = plate.substr(at + 1, 1);
-        if (const auto province = itemOf(civil::provinces(), here)) {
+        if (const auto province = itemOf(civil::provinces(), here); province && !onlyOwn) {
             const auto letter = itemOf(civil::letters(toQString(*province)), next);
-            if (letter && civil::describe(toQString(*province), toQString(*letter)))
-                add(complete, {PlateKind::Civil, {*province, *letter}});
-            else
-                add(partial, {PlateKind::Civil, {*province}});
+            if (letter && civil::describe(toQString(*province), toQString(*letter))) {
+                add(complete, {PlateKind::Civil, {*province, *letter}, civilShape}, at, civilShape);
+            } else {
+                // 港 and 澳 plates are issued under 粤Z alone, which the catalogue has.
+                Reading alone{PlateKind::Civil, {*province}, civilShape};
+                if (!next.empty())
+                    alone.unlisted = shapes::capital(next.front());
+                add(partial, alone, at, civilShape);
+            }
         }
         if (const auto first = itemOf(military::firstLevel(), here)) {
             if (const auto second = itemOf(military::secondLevel(), next))
-                add(complete, {PlateKind::Military, {*first, *second}});
+                add(complete, {PlateKind::Military, {*first, *second}}, at, kNoShape);
             else
-                add(partial, {PlateKind::Military, {*first}});
+                add(partial, {PlateKind::Military, {*first}}, at, kNoShape);
         }
-        if (plate.substr(at, 2) == u"WJ") {
+        if (plate.substr(at, 2) == u"WJ" && !onlyOwn) {
             if (const auto unit = itemOf(armedpolice::numbers(), plate.substr(at + 2, 2))) {
                 if (const auto branch = itemOf(armedpolice::branches(), plate.substr(at + 4, 1)))
-                    add(complete, {PlateKind::ArmedPolice, {branchStyle, *unit, *branch}});
+                    add(complete,
+                        {PlateKind::ArmedPolice, {branchStyle, *unit, *branch}, unitShape}, at,
+                        unitShape);
                 else
-                    add(complete, {PlateKind::ArmedPolice, {plainStyle, *unit}});
+                    add(complete, {PlateKind::ArmedPolice, {plainStyle, *unit}, unitShape}, at,
+                        unitShape);
             }
         }
     }
 
+    if (whole) {
+        // Special items read the plate by their own text, and stay with it.
+        Readings kept = ofWhole;
+        for (const Reading &reading : complete) {
+            if (reading.kind == PlateKind::Special && !reading.own && !kept.contains(reading))
+                kept.push(reading);
+        }
+        Readings ordered;
+        for (const Reading &reading : complete) {
+            if (kept.contains(reading))
+                ordered.push(reading);
+        }
+        for (const Reading &reading : partial) {
+            if (kept.contains(reading))
+                ordered.push(reading);
+        }
+        return ordered;
+    }
     Readings all = complete;
-    for (const Reading &reading : partial)
-        add(all, reading);
+    for (const Reading &reading : partial) {
+        if (!all.contains(reading))
+            all.push(reading);
+    }
     return all;
 }
 

@@ -17,16 +17,32 @@ namespace korvanta
 
 enum class PlateKind : std::uint8_t { Civil, Military, ArmedPolice, Special };
 
+// A shape of the plate-shape table (catalogue/shapes.h), by its place in the table.
+using ShapeId = std::uint8_t;
+constexpr ShapeId kNoShape = 0xFF;
+
 struct Reading {
     PlateKind kind = PlateKind::Civil;
     // The item of the first, second and third list, in the lists' own text; an empty part is
-    // missing. Each is a view of the catalogue's constant text.
+    // missing. Each is a view of the catalogue's constant text. A reading that no list offers
+    // (`own`) keeps here the province and the letters its plate shows.
     std::array<Text, 3> parts{};
+    // The shape that the typed plate fits whole, which says what the plate is; none while a
+    // plate is being typed, or where it fits no shape.
+    ShapeId shape = kNoShape;
+    // A province alone: the letter that followed it, which the civil catalogue does not list.
+    Text unlisted{};
+    // Read by its shape alone: the characters mean something that no list offers (an
+    // emergency-rescue team, a 2012-style military or armed-police plate).
+    bool own = false;
 
     // Whether the part that gives the answer is there: the letter of a civil or military plate,
-    // the unit of an armed-police plate, the item of a special one.
+    // the unit of an armed-police plate, the item of a special one; a reading of its own shape
+    // is complete by being whole.
     bool complete() const noexcept
     {
+        if (own)
+            return true;
         switch (kind) {
         case PlateKind::Civil:
         case PlateKind::Military:

@@ -152,9 +152,11 @@ bool hasChinese(QStringView text)
 Rows lookUp(QStringView text) noexcept
 {
     Rows rows;
+    // One row a plate: what a typed plate's shape adds stays with the first row that names it.
     const auto add = [&rows](search::Found found, const Reading &reading) {
         for (const Row &row : rows) {
-            if (row.reading == reading)
+            if (row.reading.kind == reading.kind && row.reading.parts == reading.parts &&
+                row.reading.own == reading.own)
                 return;
         }
         rows.push({found, reading});

@@ -246,6 +246,7 @@ AnswerAnnouncer::AnswerAnnouncer(QWidget *window, const QLabel *firstLine, const
     : QObject(window)
     , m_announcer(new Announcer(window))
     , m_lines{firstLine, secondLine}
+    , m_heard(2)
 {
     m_soon.setSingleShot(true);
     m_soon.setInterval(50);
@@ -256,7 +257,7 @@ void AnswerAnnouncer::follow(const QList<QAbstractButton *> &categories,
                              const QList<QComboBox *> &lists)
 {
     for (QAbstractButton *category : categories)
-        connect(category, &QAbstractButton::clicked, this, &AnswerAnnouncer::rememberAnswers);
+        connect(category, &QAbstractButton::clicked, this, &AnswerAnnouncer::startAnew);
     for (QComboBox *list : lists)
         connect(list, &QComboBox::activated, &m_soon, qOverload<>(&QTimer::start));
 }
@@ -266,20 +267,31 @@ void AnswerAnnouncer::announce(const QString &text)
     m_announcer->announce(text);
 }
 
-void AnswerAnnouncer::rememberAnswers()
+void AnswerAnnouncer::alsoHear(const QLabel *line)
 {
-    for (int i = 0; i < 2; ++i)
+    m_lines << line;
+    m_heard << line->text();
+}
+
+void AnswerAnnouncer::startAnew()
+{
+    for (qsizetype i = 0; i < m_lines.size(); ++i)
         m_heard[i] = m_lines[i]->text();
+}
+
+void AnswerAnnouncer::hearSoon()
+{
+    m_soon.start();
 }
 
 void AnswerAnnouncer::announceNewAnswers()
 {
     QStringList changed;
-    for (int i = 0; i < 2; ++i) {
+    for (qsizetype i = 0; i < m_lines.size(); ++i) {
         if (m_lines[i]->text() != m_heard[i] && !m_lines[i]->text().isEmpty())
             changed << m_lines[i]->text();
     }
-    rememberAnswers();
+    startAnew();
     if (!changed.isEmpty())
         m_announcer->announce(changed.join(QStringLiteral("。")));
 }

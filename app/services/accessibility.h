@@ -65,16 +65,21 @@ public:
     // Listens to the window's category buttons and lists. Call it after the window's own
     // handlers are connected, so that it hears what they showed.
     void follow(const QList<QAbstractButton *> &categories, const QList<QComboBox *> &lists);
+    // Another line of answers, heard after the others and with them.
+    void alsoHear(const QLabel *line);
     void announce(const QString &text);
+    // What the lines show now counts as heard; hearSoon() has what changed since spoken a moment
+    // later, as after a pick.
+    void startAnew();
+    void hearSoon();
 
 private:
-    void rememberAnswers();
     void announceNewAnswers();
 
     Announcer *m_announcer;
     QTimer m_soon;
-    const QLabel *m_lines[2];
-    QString m_heard[2];
+    QList<const QLabel *> m_lines;
+    QStringList m_heard;
 };
 
 } // namespace korvanta

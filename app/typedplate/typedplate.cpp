@@ -6,17 +6,17 @@
 #include "app/lists.h"
 #include "app/services/accessibility.h"
 #include "catalogue/armedpolice.h"
-#include "catalogue/civil.h"
-#include "catalogue/military.h"
-#include "catalogue/special.h"
+#include "catalogue/description.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -28,8 +28,12 @@ namespace
 const QString kHint = QStringLiteral("输入或粘贴车牌号，如 冀A·12345，也可输入地名或拼音");
 const QString kNothingFound = QStringLiteral("没有找到与此相符的车牌、地名或拼音");
 const QString kGap = QStringLiteral("　");
-// A suggestion shows this much of a long answer.
+// A suggestion shows this much of a long answer; the popup is never wider than this many of the
+// field's widths.
 constexpr qsizetype kShownAnswer = 24;
+constexpr int kMostFieldWidths = 3;
+// The three columns of a row (plate, answer, type), kept on the row's item for its painter.
+constexpr int kColumnsRole = Qt::UserRole + 1;
 
 QString shortened(const QString &text)
 {
@@ -37,48 +41,62 @@ QString shortened(const QString &text)
     return trimmed.size() <= kShownAnswer ? trimmed : trimmed.first(kShownAnswer) + u'…';
 }
 
-QString partOf(const Reading &reading, int i)
+// The row's columns: the plate, its answer, and what it is (for a special item without a type
+// of its own, that it is one).
+QStringList columnsOf(const search::Row &row)
 {
-    return toQString(reading.parts[i]);
+    const Description d = describe(row.reading);
+    QString type = d.type;
+    if (type.isEmpty() && row.reading.kind == PlateKind::Special && !row.reading.own)
+        type = kindName(PlateKind::Special);
+    return {d.plate, shortened(d.answer), type};
 }
 
 } // namespace
 
+// Paints a row's columns at the places the popup worked out for them, so that every answer
+// starts at the same place whatever the plate's letters are.
+class ColumnsDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    std::array<int, 3> starts{};
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem plain = option;
+        initStyleOption(&plain, index);
+        const QStringList columns = index.data(kColumnsRole).toStringList();
+        if (columns.size() != 3)
+            return QStyledItemDelegate::paint(painter, option, index);
+        plain.text.clear();
+        const QWidget *view = option.widget;
+        QStyle *style = view ? view->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &plain, painter, view);
+        const QRect text = style->subElementRect(QStyle::SE_ItemViewItemText, &plain, view);
+        const QPalette::ColorRole role =
+            option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text;
+        painter->save();
+        painter->setFont(option.font);
+        for (int i = 0; i < 3; ++i) {
+            const int left = text.left() + starts[std::size_t(i)];
+            const int right = i < 2 ? text.left() + starts[std::size_t(i) + 1] : text.right();
+            const QRect cell(left, text.top(), qMax(0, right - left), text.height());
+            const QString shown =
+                option.fontMetrics.elidedText(columns[i], Qt::ElideRight, cell.width());
+            style->drawItemText(painter, cell, int(Qt::AlignLeft | Qt::AlignVCenter),
+                                option.palette, true, shown, role);
+        }
+        painter->restore();
+    }
+};
+
 QString rowText(const search::Row &row)
 {
-    const Reading &r = row.reading;
-    const QString first = partOf(r, 0);
-    const QString second = partOf(r, 1);
-    const QString third = partOf(r, 2);
-    const auto text = [](std::optional<Text> found) {
-        return found ? toQString(*found) : QString();
-    };
-    switch (r.kind) {
-    case PlateKind::Civil:
-        if (second.isEmpty())
-            return first + u'…' + kGap + QStringLiteral("民用车辆");
-        return first + second + kGap + shortened(text(civil::describe(first, second)));
-    case PlateKind::Military: {
-        QStringList said;
-        if (!first.isEmpty())
-            said << shortened(text(military::describeFirstLevel(first)));
-        if (!second.isEmpty())
-            said << shortened(text(military::describeSecondLevel(second)));
-        const QString plate = first.isEmpty() ? QString(u'…' + second) : QString(first + second);
-        return plate + kGap + said.join(kGap);
-    }
-    case PlateKind::ArmedPolice: {
-        const QString plate = QStringLiteral("WJ") +
-                              (second.isEmpty() ? QStringLiteral("…") : second) +
-                              (third.isEmpty() ? QString() : QStringLiteral("-") + third);
-        return plate + kGap + text(armedpolice::describeNumber(second)) +
-               text(armedpolice::branchName(third));
-    }
-    case PlateKind::Special:
-        return first + kGap + QStringLiteral("特种牌照") + kGap +
-               shortened(text(special::describe(first)));
-    }
-    return first;
+    QStringList columns = columnsOf(row);
+    columns.removeAll(QString());
+    return columns.join(kGap);
 }
 
 SuggestionPopup::SuggestionPopup(QWidget *field)
@@ -99,6 +117,8 @@ SuggestionPopup::SuggestionPopup(QWidget *field)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_list);
     m_list->setObjectName(QStringLiteral("suggestionList"));
+    m_columns = new ColumnsDelegate(m_list);
+    m_list->setItemDelegate(m_columns);
     m_list->setFocusPolicy(Qt::NoFocus);
     m_list->setFrameShape(QFrame::NoFrame);
     m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -120,21 +140,40 @@ SuggestionPopup::SuggestionPopup(QWidget *field)
 void SuggestionPopup::showRows(const search::Rows &rows)
 {
     m_rows = rows;
+    const QFontMetrics metrics = m_list->fontMetrics();
+    const int gap = metrics.horizontalAdvance(kGap);
+    std::array<int, 3> widths{};
     {
         const QSignalBlocker quiet(m_list);
         m_list->clear();
-        for (const search::Row &row : rows)
-            m_list->addItem(rowText(row));
+        for (const search::Row &row : rows) {
+            const QStringList columns = columnsOf(row);
+            auto *item = new QListWidgetItem(rowText(row), m_list);
+            item->setData(kColumnsRole, columns);
+            for (std::size_t i = 0; i < 3; ++i)
+                widths[i] = qMax(widths[i], metrics.horizontalAdvance(columns[int(i)]));
+        }
         if (rows.empty()) {
             auto *nothing = new QListWidgetItem(kNothingFound, m_list);
             nothing->setFlags(Qt::NoItemFlags);
+            widths[0] = metrics.horizontalAdvance(kNothingFound);
         }
         m_list->setCurrentRow(rows.empty() ? -1 : 0);
     }
-    const int shown = m_list->count();
-    const int width = qBound(m_field->width(), m_list->sizeHintForColumn(0) + 12, 520);
-    const int height = shown * m_list->sizeHintForRow(0) + 2 * frameWidth();
+    // The columns start where the widest plate and the widest answer end; a popup that would be
+    // wider than the most it may be gives up the end of the answers (they end in "…").
+    const int margins = 12 + 2 * frameWidth();
+    const int most = qMax(m_field->width() * kMostFieldWidths, m_field->width());
+    int answerWidth = widths[1];
+    const int needed = widths[0] + gap + answerWidth + (widths[2] > 0 ? gap + widths[2] : 0);
+    if (needed + margins > most)
+        answerWidth = qMax(gap, answerWidth - (needed + margins - most));
+    m_columns->starts = {0, widths[0] + gap, widths[0] + gap + answerWidth + gap};
+    const int width =
+        qMax(m_field->width(), qMin(most, m_columns->starts[2] + widths[2] + margins));
+    const int height = m_list->count() * m_list->sizeHintForRow(0) + 2 * frameWidth();
     setFixedSize(width, height);
+    m_list->viewport()->update();
     QFrame::move(m_field->mapToGlobal(QPoint(0, m_field->height())));
     show();
 }

@@ -22,8 +22,11 @@ namespace korvanta
 {
 
 class AnswerAnnouncer;
+class ColumnsDelegate;
 
-// What a suggestion says: the plate, and what it is ("冀A　河北省石家庄市车辆").
+// What a suggestion says: the plate, its answer and what it is, in that order
+// ("粤B　广东省深圳市车辆　新能源汽车（纯电动）"); a screen reader hears this, and the popup shows
+// the three in columns.
 QString rowText(const search::Row &row);
 
 // The popup: a window of its own under the field that never takes the focus; the field keeps the
@@ -51,6 +54,7 @@ signals:
 private:
     QWidget *m_field;
     QListWidget *m_list;
+    ColumnsDelegate *m_columns = nullptr;
     search::Rows m_rows;
 };
 

@@ -1,0 +1,21 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+// The plate reader from the command line, with no display and no window:
+//   korvanta --read TEXT   the rows the suggestions would show for TEXT, one a line;
+//   korvanta --read -      one text a line from standard input, each answered by its first row.
+// Each row is the plate as read, its kind, the whole answer and the type, tab-separated.
+
+#include <optional>
+
+namespace korvanta
+{
+
+// Runs the command line when it asks for --read, --help or --version, and gives the exit status
+// (0 every text found something, 1 one found nothing, 2 a usage error); nothing for a command
+// line that starts the window.
+std::optional<int> runCommandLine(int argc, char *argv[]);
+
+} // namespace korvanta

@@ -1,0 +1,306 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
+#include "catalogue/shapes.h"
+
+#include "catalogue/civil.h"
+
+namespace korvanta::shapes
+{
+
+// One character of a shape.
+enum class Slot : std::uint8_t {
+    Province, // "%": one of the 31 province characters
+    Capital,  // "@": a capital A to Z (an issuing office's letter)
+    Serial,   // "*": a digit, or a capital other than I and O
+    Digit,    // "#"
+    OneOf,    // "[...]", or any other character standing for itself
+};
+
+struct Position {
+    Slot slot = Slot::OneOf;
+    Text chars{};
+    // A letter that varies from plate to plate ("@" or "[...]"), which an own reading keeps.
+    bool varies = false;
+};
+
+constexpr std::size_t kMaxLength = 10;
+
+struct Shape {
+    PlateKind kind;
+    Names names;
+    // Position by position: "%" a province, "@" a capital, "*" a digit or a capital other than I
+    // and O, "#" a digit, "[...]" one of the characters between the brackets, anything else
+    // itself.
+    Text pattern;
+    Text type;
+    // For an own shape: how a row writes it ("%" the province, "1" and "2" the letters it
+    // shows), and the unit it names by its shape alone.
+    Text label{};
+    Text unit{};
+    // Two first characters that a plate of this shape never starts with.
+    Text notStart{};
+
+    std::array<Position, kMaxLength> positions{};
+    std::size_t length = 0;
+
+    consteval Shape(PlateKind kind, Names names, Text pattern, Text type, Text label = {},
+                    Text unit = {}, Text notStart = {})
+        : kind(kind)
+        , names(names)
+        , pattern(pattern)
+        , type(type)
+        , label(label)
+        , unit(unit)
+        , notStart(notStart)
+    {
+        for (std::size_t i = 0; i < pattern.size(); ++i) {
+            if (length == kMaxLength)
+                throw "a plate shape is longer than a shape holds";
+            Position &at = positions[length++];
+            switch (pattern[i]) {
+            case u'%':
+                at.slot = Slot::Province;
+                break;
+            case u'@':
+                at.slot = Slot::Capital;
+                at.varies = true;
+                break;
+            case u'*':
+                at.slot = Slot::Serial;
+                break;
+            case u'#':
+                at.slot = Slot::Digit;
+                break;
+            case u'[': {
+                const std::size_t end = pattern.find(u']', i);
+                if (end == Text::npos || end == i + 1)
+                    throw "a plate shape has an unclosed or empty [";
+                at.chars = pattern.substr(i + 1, end - i - 1);
+                at.varies = true;
+                i = end;
+                break;
+            }
+            default:
+                at.chars = pattern.substr(i, 1);
+                break;
+            }
+        }
+    }
+};
+
+namespace
+{
+
+using enum PlateKind;
+using enum Names;
+
+// clang-format off
+// Tried in this order; where a plate fits two shapes whole, the first one says what it is.
+constexpr Shape kShapes[] = {
+    // New-energy plates. GA 36-2018《中华人民共和国机动车号牌》, as summarised in 太平洋汽车网
+    // 《新能源汽车车牌规则有哪些》(2019-06-03): a small car's serial starts with D (pure
+    // electric) or F (not pure electric), then a letter or digit and four digits; a large
+    // vehicle's serial is five digits and then D or F; I and O are never used. The further letters
+    // that the standard keeps for when D and F run out (A B C E pure electric, G H J K not) are
+    // as the standard's users quote it in public plate checkers.
+    {Civil, CivilKey, u"%@[DABCE]*####", u"新能源汽车（纯电动）"},
+    {Civil, CivilKey, u"%@[FGHJK]*####", u"新能源汽车（非纯电动）"},
+    {Civil, CivilKey, u"%@#####[D]", u"新能源汽车（纯电动）"},
+    {Civil, CivilKey, u"%@#####[F]", u"新能源汽车（非纯电动）"},
+    // An ordinary plate: five digits or capitals other than I and O (the same summary).
+    {Civil, CivilKey, u"%@*****", u""},
+    // Plates with a last character of their own, from the table of plate kinds of GA 36-2018
+    // (挂车号牌, 教练汽车号牌 with 学, 警用汽车号牌 with 警, 领馆汽车号牌 with 领, 港澳入出境车
+    // 号牌 with 港 and 澳, issued under 粤Z). A police plate under the letter O belongs to the
+    // province's own organs, with four digits its public security department: UC知道《车牌是
+    // 白色的,表示什么意思?》(2024-05-10), which 搜狐《警车车牌的“a,b,c,d”都代表哪个系统》
+    // agrees with.
+    {Civil, CivilKey, u"%[O]####警", u"警用汽车（省公安厅）"},
+    {Civil, CivilKey, u"%[O]****警", u"警用汽车（省级机关）"},
+    {Civil, CivilKey, u"%@****警", u"警用汽车"},
+    {Civil, CivilKey, u"%@****挂", u"挂车"},
+    {Civil, CivilKey, u"%@****学", u"教练汽车"},
+    {Civil, CivilKey, u"%@****领", u"领馆汽车"},
+    {Civil, CivilKey, u"粤[Z]****港", u"港澳入出境车"},
+    {Civil, CivilKey, u"粤[Z]****澳", u"港澳入出境车"},
+    // Emergency-rescue plates since 2018: 国务院办公厅《关于国家综合性消防救援车辆悬挂应急救援
+    // 专用号牌有关事项的通知》(国办发〔2018〕114号): a car's plate is the province, the rescue
+    // team's letter, four digits and 应急; a motorcycle's is 应急, the province, three digits
+    // and the team's letter. The letters, X fire and rescue and S forest fire brigade, from
+    // 贺州消防's account of the change quoted by 程力专汽 (2019), X also in 汽车之家《车牌前的WJ
+    // 代表什么?》(2025-10-16).
+    {Special, Own, u"%[X]####应急", u"应急救援车辆（消防救援）", u"%1…应急"},
+    {Special, Own, u"%[S]####应急", u"应急救援车辆（森林消防）", u"%1…应急"},
+    {Special, Own, u"应急%###[X]", u"应急救援车辆（消防救援）", u"应急%…1"},
+    {Special, Own, u"应急%###[S]", u"应急救援车辆（森林消防）", u"应急%…1"},
+    // Embassy plates: 使 and six digits (GA 36-2018's 使馆汽车号牌), and the older plates whose
+    // 使 follows the six digits.
+    {Civil, Own, u"使######", u"使馆汽车", u"使"},
+    {Civil, Own, u"######使", u"使馆汽车", u"…使"},
+    // The 2012-style military plates, issued from 2013: two capitals and five digits. What the
+    // first letter means is said differently by every page found, and none says what it means
+    // since the 2016 reform, so only the kind is said.
+    {Military, Own, u"@@#####", u"军队车辆（2012式号牌）", u"12", u"", u"WJ"},
+    // The 2012-style armed-police plates (汽车之家《车牌前的WJ代表什么?》, 2025-10-16): WJ, the
+    // province of the corps or nothing for the headquarters (whose plate shows a dot there),
+    // then five digits, or four digits and a letter (J, B and T there; X in 懂得网's WJ粤-8888X).
+    {ArmedPolice, Own, u"WJ#####", u"武警车辆（2012式号牌）", u"WJ·", u"武警总部"},
+    {ArmedPolice, Own, u"WJ####[JBTX]", u"武警车辆（2012式号牌）", u"WJ·…1", u"武警总部"},
+    {ArmedPolice, Own, u"WJ%#####", u"武警车辆（2012式号牌）", u"WJ%"},
+    {ArmedPolice, Own, u"WJ%####[JBTX]", u"武警车辆（2012式号牌）", u"WJ%…1"},
+    // The 2007-style armed-police plates of the catalogue: WJ, the unit's two digits, then a
+    // branch character and four digits, or five digits (UC知道, 2024-05-10).
+    {ArmedPolice, ArmedPoliceUnit, u"WJ##[消边通森金警电]####", u""},
+    {ArmedPolice, ArmedPoliceUnit, u"WJ#######", u""},
+};
+
+// Provinces by their character: 《中华人民共和国行政区划简册》's short names, the ones the
+// civil catalogue lists.
+constexpr KeyedTable<Text, 31> kProvinceNames({
+    {u"京", u"北京市"}, {u"津", u"天津市"}, {u"沪", u"上海市"}, {u"渝", u"重庆市"},
+    {u"冀", u"河北省"}, {u"晋", u"山西省"}, {u"蒙", u"内蒙古自治区"}, {u"辽", u"辽宁省"},
+    {u"吉", u"吉林省"}, {u"黑", u"黑龙江省"}, {u"苏", u"江苏省"}, {u"浙", u"浙江省"},
+    {u"皖", u"安徽省"}, {u"闽", u"福建省"}, {u"赣", u"江西省"}, {u"鲁", u"山东省"},
+    {u"豫", u"河南省"}, {u"鄂", u"湖北省"}, {u"湘", u"湖南省"}, {u"粤", u"广东省"},
+    {u"桂", u"广西壮族自治区"}, {u"琼", u"海南省"}, {u"川", u"四川省"}, {u"贵", u"贵州省"},
+    {u"云", u"云南省"}, {u"藏", u"西藏自治区"}, {u"陕", u"陕西省"}, {u"甘", u"甘肃省"},
+    {u"青", u"青海省"}, {u"宁", u"宁夏回族自治区"}, {u"新", u"新疆维吾尔自治区"},
+});
+// clang-format on
+
+static_assert(std::size(kShapes) < kNoShape);
+
+constexpr Text kCapitals = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+
+bool isDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+bool isCapital(char16_t c)
+{
+    return c >= u'A' && c <= u'Z';
+}
+
+Text provinceAt(std::u16string_view plate, std::size_t at)
+{
+    const std::u16string_view here = plate.substr(at, 1);
+    for (Text province : civil::provinces()) {
+        if (province == here)
+            return province;
+    }
+    return {};
+}
+
+bool fits(const Position &position, std::u16string_view plate, std::size_t at)
+{
+    const char16_t c = plate[at];
+    switch (position.slot) {
+    case Slot::Province:
+        return !provinceAt(plate, at).empty();
+    case Slot::Capital:
+        return isCapital(c);
+    case Slot::Serial:
+        return isDigit(c) || (isCapital(c) && c != u'I' && c != u'O');
+    case Slot::Digit:
+        return isDigit(c);
+    case Slot::OneOf:
+        return position.chars.find(c) != Text::npos;
+    }
+    return false;
+}
+
+} // namespace
+
+std::size_t count() noexcept
+{
+    return std::size(kShapes);
+}
+
+Names names(ShapeId id) noexcept
+{
+    return kShapes[id].names;
+}
+
+PlateKind kind(ShapeId id) noexcept
+{
+    return kShapes[id].kind;
+}
+
+Text type(ShapeId id) noexcept
+{
+    return kShapes[id].type;
+}
+
+std::size_t length(ShapeId id) noexcept
+{
+    return kShapes[id].length;
+}
+
+Fit fit(ShapeId id, std::u16string_view plate, std::size_t from) noexcept
+{
+    const Shape &shape = kShapes[id];
+    if (!shape.notStart.empty() && plate.substr(from, shape.notStart.size()) == shape.notStart)
+        return Fit::None;
+    for (std::size_t i = 0; i < shape.length; ++i) {
+        if (from + i >= plate.size())
+            return Fit::Prefix;
+        if (!fits(shape.positions[i], plate, from + i))
+            return Fit::None;
+    }
+    // A letter or digit after it makes a longer serial than the shape has.
+    const std::size_t end = from + shape.length;
+    if (end < plate.size() && (isDigit(plate[end]) || isCapital(plate[end])))
+        return Fit::None;
+    return Fit::Whole;
+}
+
+std::array<Text, 3> ownParts(ShapeId id, std::u16string_view plate, std::size_t from) noexcept
+{
+    const Shape &shape = kShapes[id];
+    std::array<Text, 3> parts{};
+    std::size_t letters = 1;
+    for (std::size_t i = 0; i < shape.length && from + i < plate.size(); ++i) {
+        const Position &position = shape.positions[i];
+        if (position.slot == Slot::Province) {
+            parts[0] = provinceAt(plate, from + i);
+        } else if (position.varies && letters < parts.size() && isCapital(plate[from + i])) {
+            parts[letters++] = capital(plate[from + i]);
+        }
+    }
+    return parts;
+}
+
+QString ownPlate(ShapeId id, const std::array<Text, 3> &parts)
+{
+    QString out;
+    for (char16_t c : kShapes[id].label) {
+        if (c == u'%')
+            out += toQString(parts[0]);
+        else if (c == u'1')
+            out += toQString(parts[1]);
+        else if (c == u'2')
+            out += toQString(parts[2]);
+        else
+            out += QChar(c);
+    }
+    return out;
+}
+
+Text ownUnit(ShapeId id) noexcept
+{
+    return kShapes[id].unit;
+}
+
+Text capital(char16_t c) noexcept
+{
+    return isCapital(c) ? kCapitals.substr(c - u'A', 1) : Text{};
+}
+
+Text provinceName(Text province) noexcept
+{
+    return kProvinceNames.find(toQString(province)).value_or(Text{});
+}
+
+} // namespace korvanta::shapes

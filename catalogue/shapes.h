@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+// The shapes that plates on the road have, character by character, and what each says beyond
+// the catalogues: a green plate's kind of power, a trailer's or a police car's last character,
+// or a plate whose characters mean something else than a catalogue key (an emergency-rescue
+// team, a 2012-style military or armed-police plate).
+
+#include "catalogue/reading.h"
+
+#include <QString>
+
+#include <span>
+#include <string_view>
+
+namespace korvanta::shapes
+{
+
+// What the first characters of a plate of a shape name.
+enum class Names : std::uint8_t {
+    CivilKey,        // a province and its letter: a key of the civil catalogue
+    ArmedPoliceUnit, // "WJ" and a unit number of the armed-police catalogue
+    Own,             // something no list offers: the plate is read by its shape alone
+};
+
+// How far a text fits a shape from a given place.
+enum class Fit : std::uint8_t {
+    None,   // a character that the shape does not allow
+    Prefix, // every character fits, and the text ends before the shape does
+    Whole,  // the shape is all there, and no letter or digit follows it
+};
+
+// How many shapes there are; a shape's id is its place in the table, the order in which they
+// are tried.
+std::size_t count() noexcept;
+
+Names names(ShapeId id) noexcept;
+PlateKind kind(ShapeId id) noexcept;
+// What a plate of the shape is ("新能源汽车（纯电动）"); empty for an ordinary plate.
+Text type(ShapeId id) noexcept;
+// How many characters a whole plate of the shape has.
+std::size_t length(ShapeId id) noexcept;
+
+// How `plate` (normalised as the plate reader does it) fits shape `id` from `from` on.
+Fit fit(ShapeId id, std::u16string_view plate, std::size_t from) noexcept;
+
+// For a plate of an own shape that fits whole at `from`: the parts a reading keeps of it (the
+// province, and the letters that the plate shows), as views of constant text.
+std::array<Text, 3> ownParts(ShapeId id, std::u16string_view plate, std::size_t from) noexcept;
+// How a reading of an own shape is written in a row: "WJ琼", "VA", "粤X…应急".
+QString ownPlate(ShapeId id, const std::array<Text, 3> &parts);
+// The unit or place that a plate of an own shape names by its shape alone ("武警总部"), if any.
+Text ownUnit(ShapeId id) noexcept;
+
+// The one capital letter `c` as constant text, or nothing where `c` is not a capital A to Z.
+Text capital(char16_t c) noexcept;
+
+// The name of the province whose character is `province` ("北京市" for "京"); empty for any
+// other text.
+Text provinceName(Text province) noexcept;
+
+} // namespace korvanta::shapes
