@@ -102,6 +102,7 @@ Readings read(QStringView text) noexcept
         bool civilMayBe = false;
         bool unitMayBe = false;
         bool ownMayBe = false;
+        Bounded<Reading, 4> owns;
         for (ShapeId id = 0; id < shapeCount; ++id) {
             const shapes::Fit fit = shapes::fit(id, plate, at);
             if (fit == shapes::Fit::None)
@@ -123,7 +124,7 @@ Readings read(QStringView text) noexcept
             if (names == shapes::Names::Own) {
                 Reading own{shapes::kind(id), shapes::ownParts(id, plate, at), id};
                 own.own = true;
-                add(complete, own, at, id);
+                owns.push(own);
             }
         }
         // Characters that can only be a plate in which they mean something else are no
@@ -135,6 +136,10 @@ Readings read(QStringView text) noexcept
                 add(complete, {PlateKind::Special, {specialItems[item]}, anyShape}, at,
                     at == 0 ? anyShape : kNoShape);
         }
+
+        // A special item comes before the plate of its own shape that it also is.
+        for (const Reading &own : owns)
+            add(complete, own, at, own.shape);
 
         const std::u16string_view here = plate.substr(at, 1);
         const std::u16string_view next = plate.substr(at + 1, 1);

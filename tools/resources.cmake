@@ -53,7 +53,8 @@ set(KORVANTA_FONT_DIRS
 foreach(file NotoSerifCJK-Regular.ttc NotoSerifCJK-Bold.ttc NotoSansCJK-Regular.ttc
              ComicNeue-Regular.otf)
     string(MAKE_C_IDENTIFIER ${file} var)
-    find_file(KORVANTA_SOURCE_${var} ${file} PATHS ${KORVANTA_FONT_DIRS} NO_DEFAULT_PATH REQUIRED)
+    find_file(KORVANTA_SOURCE_${var} ${file} PATHS ${KORVANTA_FONT_DIRS} NO_DEFAULT_PATH
+              NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 endforeach()
 
 set(makefaces ${PROJECT_SOURCE_DIR}/tools/makefaces.py)

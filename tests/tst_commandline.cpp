@@ -1,0 +1,109 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
+// korvanta --read: what it prints for a text and for standard input, and its exit statuses, run
+// as a person runs it, with no display.
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTest>
+
+namespace
+{
+
+struct Run {
+    int status = -1;
+    QStringList lines;
+    QString errors;
+};
+
+Run korvanta(const QStringList &arguments, const QByteArray &input = {})
+{
+    QProcess process;
+    // No display at all: the reader must not need one.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(KORVANTA_BINARY), arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(60000))
+        return {};
+    Run run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.lines = QString::fromUtf8(process.readAllStandardOutput())
+                    .remove(u'\r')
+                    .split(u'\n', Qt::SkipEmptyParts);
+    run.errors = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+} // namespace
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void read_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("firstLines");
+        const QString miss = QStringLiteral("没有找到与此相符的车牌、地名或拼音");
+        // clang-format off
+        QTest::newRow("a green plate")
+            << QStringList{QStringLiteral("--read"), QStringLiteral("粤B·D12345")} << QByteArray() << 0
+            << QStringList{QStringLiteral("粤B\t民用车辆\t广东省深圳市车辆\t新能源汽车（纯电动）")};
+        QTest::newRow("a place: several rows, the whole answer")
+            << QStringList{QStringLiteral("--read=宁波")} << QByteArray() << 0
+            << QStringList{QStringLiteral("浙B\t民用车辆\t浙江省宁波市车辆\t"), QStringLiteral("宁…\t民用车辆\t民用车辆\t")};
+        QTest::newRow("nothing found")
+            << QStringList{QStringLiteral("--read"), QStringLiteral("xyzzy")} << QByteArray() << 1
+            << QStringList{miss};
+        QTest::newRow("standard input, one line each")
+            << QStringList{QStringLiteral("--read"), QStringLiteral("-")}
+            << QByteArray("WJ·12345\r\n\n123456使\n")
+            << 0
+            << QStringList{QStringLiteral("WJ·12345\tWJ·\t武警车辆\t武警总部\t武警车辆（2012式号牌）"),
+                           QStringLiteral("123456使\t…使\t民用车辆\t民用车辆\t使馆汽车")};
+        QTest::newRow("standard input, one not found")
+            << QStringList{QStringLiteral("--read"), QStringLiteral("-")}
+            << QByteArray("冀A12345\nqqq\n")
+            << 1
+            << QStringList{QStringLiteral("冀A12345\t冀A\t民用车辆\t河北省石家庄市车辆\t"),
+                           QStringLiteral("qqq\t") + miss};
+        QTest::newRow("no text") << QStringList{QStringLiteral("--read")} << QByteArray() << 2 << QStringList();
+        QTest::newRow("two texts") << QStringList{QStringLiteral("--read"), QStringLiteral("a"), QStringLiteral("b")} << QByteArray() << 2 << QStringList();
+        QTest::newRow("unknown option") << QStringList{QStringLiteral("--read"), QStringLiteral("a"), QStringLiteral("--bogus")} << QByteArray() << 2 << QStringList();
+        // clang-format on
+    }
+    void read()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, input);
+        QFETCH(int, status);
+        QFETCH(QStringList, firstLines);
+        const Run run = korvanta(arguments, input);
+        QCOMPARE(run.status, status);
+        QCOMPARE(run.lines.first(qMin(run.lines.size(), firstLines.size())), firstLines);
+        if (status == 2)
+            QVERIFY(!run.errors.isEmpty());
+    }
+
+    void helpAndVersion()
+    {
+        const Run help = korvanta({QStringLiteral("--help")});
+        QCOMPARE(help.status, 0);
+        QVERIFY(help.lines.join(u'\n').contains(QStringLiteral("--read <TEXT>")));
+        const Run version = korvanta({QStringLiteral("--version")});
+        QCOMPARE(version.status, 0);
+        QVERIFY(version.lines.value(0).startsWith(QStringLiteral("korvanta ")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
