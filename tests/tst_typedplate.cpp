@@ -9,6 +9,7 @@
 #include "app/typedplate/typedplate.h"
 #include "catalogue/armedpolice.h"
 #include "catalogue/civil.h"
+#include "catalogue/description.h"
 #include "catalogue/military.h"
 #include "catalogue/search.h"
 #include "catalogue/searchindex.h"
@@ -311,6 +312,68 @@ private slots:
 
     // Every character the window can show is in the faces built into it: the catalogues, the
     // form's texts and the suggestions'.
+    // What a typed plate says beyond the picks' answer shows in the plate line, is heard with the
+    // answer, and goes with the next click or pick; a plate that no list gives returns the window
+    // to how it starts and says everything there.
+    void plateLine_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("answer"); // Label4
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("heard");
+        QTest::addColumn<QString>("next"); // what clears it: a category button, or a list
+        // clang-format off
+        QTest::newRow("green plate") << QStringLiteral("粤B·D12345") << QStringLiteral("广东省深圳市车辆") << QStringLiteral("新能源汽车（纯电动）") << QStringLiteral("广东省深圳市车辆。新能源汽车（纯电动）") << QStringLiteral("Option2");
+        QTest::newRow("trailer") << QStringLiteral("鲁A1234挂") << QStringLiteral("山东省济南市车辆") << QStringLiteral("挂车") << QStringLiteral("山东省济南市车辆。挂车") << QStringLiteral("Combo2");
+        QTest::newRow("special and police") << QStringLiteral("京A·1234警") << QStringLiteral("北京市公安局及下属各分局各总队，警务车如治安防暴巡查") << QStringLiteral("警用汽车") << QStringLiteral("北京市公安局及下属各分局各总队，警务车如治安防暴巡查。警用汽车") << QStringLiteral("Combo1");
+        QTest::newRow("letter the catalogue lacks") << QStringLiteral("京N·12345") << QString() << QStringLiteral("北京市（目录中没有京N）") << QString() << QStringLiteral("Combo2");
+        QTest::newRow("emergency") << QStringLiteral("粤X·1234应急") << QString() << QStringLiteral("广东省。应急救援车辆（消防救援）") << QStringLiteral("广东省。应急救援车辆（消防救援）") << QStringLiteral("Option1");
+        QTest::newRow("2012 armed police") << QStringLiteral("WJ琼12345") << QString() << QStringLiteral("海南省。武警车辆（2012式号牌）") << QStringLiteral("海南省。武警车辆（2012式号牌）") << QStringLiteral("Option3");
+        QTest::newRow("2012 military") << QStringLiteral("VA12345") << QString() << QStringLiteral("军队车辆（2012式号牌）") << QStringLiteral("军队车辆（2012式号牌）") << QStringLiteral("Option2");
+        // clang-format on
+    }
+    void plateLine()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, answer);
+        QFETCH(QString, line);
+        QFETCH(QString, heard);
+        QFETCH(QString, next);
+        auto *plateLine = form->findChild<QLabel *>(QStringLiteral("plateLine"));
+        auto *announcer = form->findChild<Announcer *>();
+        QVERIFY(plateLine && announcer);
+        // Whatever was shown before: a military answer on both lines.
+        QVERIFY(run(*form, {2, {QStringLiteral("甲"), QStringLiteral("A")}}));
+        const QStringList atStart = stateOf(Form1());
+        const qsizetype noticesBefore = notices->notices.size();
+
+        typeAndReturn(*form, typed);
+        QCOMPARE(form->Label4->text(), answer);
+        QCOMPARE(plateLine->text(), line);
+        QVERIFY(plateLine->isVisible());
+        QCOMPARE(notices->notices.size(), noticesBefore);
+        if (!heard.isEmpty())
+            QTRY_COMPARE(announcer->lastAnnouncement(), heard);
+        // The plate line sits under the answers, inside the result frame, apart from the first
+        // line's box, and its text fits.
+        const QRect placed = plateLine->geometry();
+        QVERIFY(form->Frame2->contentsRect().contains(placed));
+        QVERIFY(placed.top() >= form->Label4->geometry().bottom());
+        QVERIFY(plateLine->heightForWidth(plateLine->width()) <= plateLine->height());
+        if (answer.isEmpty() && !heard.isEmpty())
+            QCOMPARE(stateOf(*form), atStart); // returned to how the window starts
+
+        if (next.startsWith(QStringLiteral("Option")))
+            form->findChild<QRadioButton *>(next)->click();
+        else {
+            auto *list = form->findChild<QComboBox *>(next);
+            QVERIFY(list->isEnabled() && list->count() > 0);
+            choose(list, 0);
+        }
+        QCOMPARE(plateLine->text(), QString());
+        QVERIFY(!plateLine->isVisible());
+    }
+
     void everyCharacterIsInTheFaces()
     {
         QSet<char32_t> shown;
@@ -328,6 +391,18 @@ private slots:
         }
         for (Text item : civil::describedKeys())
             collect(toQString(item));
+        // A plate of every shape, and what its rows and its plate line say.
+        for (const char *plate :
+             {"粤B·D12345",  "沪A·F12345", "冀A·12345D", "鲁A·1234挂",   "冀B·1234学",
+              "沪A·1234领",  "冀A·1234警", "浙O·1234警", "陕O·A123警",   "粤Z·1234港",
+              "粤Z·1234澳",  "使123·456",  "123456使",   "粤X·1234应急", "川S·1234应急",
+              "应急粤·123X", "VA·12345",   "WJ·12345",   "WJ·1234J",     "WJ琼12345",
+              "京N·12345"}) {
+            for (const search::Row &row : search::lookUp(QString::fromUtf8(plate))) {
+                collect(rowText(row));
+                collect(describe(row.reading).beyond);
+            }
+        }
         for (const QWidget *widget : form->findChildren<QWidget *>()) {
             collect(widget->toolTip());
             collect(widget->accessibleName());
