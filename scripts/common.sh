@@ -17,11 +17,12 @@ PROGRAM_PACKAGES=(
     xvfb xauth x11-utils imagemagick dpkg-dev file unicode-data
 )
 # What the tests, the benchmarks and the screenshots need besides (the screen reader check
-# among them).
+# among them, and clang's libFuzzer for the fuzzing run).
 TEST_PACKAGES=(
     libbenchmark-dev
     desktop-file-utils appstream
     orca speech-dispatcher at-spi2-core dbus openbox xdotool clang-format-19
+    clang-19 libclang-rt-19-dev
 )
 
 # ensure_packages PACKAGE...: installs those that are missing.

@@ -23,6 +23,17 @@ if [ $sanitizers = 1 ]; then
     build "$ROOT/build-asan"
     echo "== The suite under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer"
     ctest --test-dir "$ROOT/build-asan" --output-on-failure -j"$(nproc)"
+    echo "== The reader and the search under libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer"
+    configure "$ROOT/build-fuzz" -DKORVANTA_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++-19
+    build "$ROOT/build-fuzz" fuzz_reader
+    fuzz_log="$ROOT/build-fuzz/fuzz.log"
+    if ctest --test-dir "$ROOT/build-fuzz" --output-on-failure -V >"$fuzz_log" 2>&1; then
+        grep -E '^[0-9]+: (INFO: seed|#[0-9]+ +DONE|stat::number|stat::average)' "$fuzz_log" || true
+    else
+        tail -n 80 "$fuzz_log"
+        echo "the fuzzer found a fault (all of it in $fuzz_log)" >&2
+        exit 1
+    fi
 fi
 
 echo "== The suite, the installed files and the benchmarks"

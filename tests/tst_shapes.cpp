@@ -10,7 +10,34 @@
 
 #include <QTest>
 
+#include <cstdlib>
+#include <new>
+
 using namespace korvanta;
+
+// Every allocation of the test program passes through here, and is counted while `counting`.
+namespace
+{
+bool counting = false;
+int allocations = 0;
+} // namespace
+
+void *operator new(std::size_t size)
+{
+    if (counting)
+        ++allocations;
+    if (void *p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+void operator delete(void *p) noexcept
+{
+    std::free(p);
+}
+void operator delete(void *p, std::size_t) noexcept
+{
+    std::free(p);
+}
 
 namespace
 {
@@ -140,6 +167,32 @@ private slots:
         if (!stillFirst.isEmpty()) {
             QVERIFY(!rows.isEmpty());
             QCOMPARE(rows.front(), stillFirst);
+        }
+    }
+
+    // What runs at every key a person types allocates nothing, whatever the text: plates of
+    // every shape, places, pinyin, and a long paste.
+    void readingAllocatesNothing()
+    {
+        QStringList texts = {QStringLiteral("粤X·1234应急"),
+                             QStringLiteral("WJ琼12345"),
+                             QStringLiteral("粤B·D12345"),
+                             QStringLiteral("京N·12345"),
+                             QStringLiteral("京A·1234警"),
+                             QStringLiteral("应急粤·123X"),
+                             QStringLiteral("石家庄"),
+                             QStringLiteral("shijiazhuang"),
+                             QStringLiteral("前面那辆冀A12345的车") + QString(300, u'挂')};
+        for (const QString &text : std::as_const(texts)) {
+            for (qsizetype length = 1; length <= text.size(); ++length) {
+                const QStringView typed = QStringView(text).first(length);
+                allocations = 0;
+                counting = true;
+                const search::Rows rows = search::lookUp(typed);
+                counting = false;
+                QVERIFY2(allocations == 0, qPrintable(typed.toString()));
+                QVERIFY(rows.size() <= search::kMaxRows);
+            }
         }
     }
 
