@@ -56,17 +56,35 @@ int main(int argc, char *argv[])
         save(form, out, names.at(query.category - 1));
     }
 
-    // The suggestions for a typed place: a window of their own, so the screen is taken.
-    typeInto(form.Combo1, QStringLiteral("河北"));
-    QTest::qWait(700);
-    const auto *popup = form.Combo1->findChild<QListWidget *>(QStringLiteral("suggestionList"));
-    if (!popup || !popup->window()->isVisible())
-        qFatal("the suggestions did not show");
-    const QRect area = form.frameGeometry().united(popup->window()->frameGeometry());
-    const QString shot = out.filePath(QStringLiteral("suggestions.png"));
-    if (!form.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).save(shot))
-        qFatal("cannot write %s", qPrintable(shot));
+    // The suggestions for a typed place, and for a plate with its type: a window of their own,
+    // so the screen is taken.
+    const auto suggestions = [&](const QString &typed, const QString &name) {
+        typeInto(form.Combo1, typed);
+        QTest::qWait(700);
+        const auto *popup = form.Combo1->findChild<QListWidget *>(QStringLiteral("suggestionList"));
+        if (!popup || !popup->window()->isVisible())
+            qFatal("the suggestions did not show");
+        const QRect area = form.frameGeometry().united(popup->window()->frameGeometry());
+        const QString shot = out.filePath(name + QStringLiteral(".png"));
+        if (!form.screen()
+                 ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                 .save(shot))
+            qFatal("cannot write %s", qPrintable(shot));
+    };
+    suggestions(QStringLiteral("河北"), QStringLiteral("suggestions"));
     QTest::keyClick(form.Combo1, Qt::Key_Escape);
+    suggestions(QStringLiteral("京A·1234警"), QStringLiteral("suggestions-plate"));
+    QTest::keyClick(form.Combo1, Qt::Key_Escape);
+
+    // Typed plates applied: what a green plate says beyond its city, and a plate that no list
+    // gives, said whole in the plate line.
+    for (const auto &[typed, name] :
+         {std::pair{QStringLiteral("粤B·D12345"), QStringLiteral("typed-greenplate")},
+          std::pair{QStringLiteral("WJ新·1234X"), QStringLiteral("typed-armedpolice2012")}}) {
+        typeInto(form.Combo1, typed);
+        QTest::keyClick(form.Combo1, Qt::Key_Return);
+        save(form, out, name);
+    }
 
     form.Command1->click();
     save(form, out, QStringLiteral("information"));
