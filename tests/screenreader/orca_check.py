@@ -323,6 +323,9 @@ def run_checks(desktop, speech, program, report):
 
     # A typed plate: Ctrl+F to the field, the plate as seen, Return; the answer is heard once.
     answer("typed plate", ["ctrl+f", "=冀B·12345", "Return"], "河北省唐山市车辆")
+    # A green plate: its city and what its shape says, heard whole as one announcement.
+    answer("typed new-energy plate", ["ctrl+f", "=粤B·D12345", "Return"],
+           "广东省深圳市车辆。新能源汽车（纯电动）")
 
     # Qt tells of any request from the screen reader that it could not answer.
     with open(os.path.join(desktop.workdir, "program.log"), encoding="utf-8",
