@@ -60,6 +60,14 @@ void Form1::finishDesign()
     frameStyle->setParent(this);
     for (QGroupBox *frame : {Frame1, Frame2, Frame3, Frame4})
         frame->setStyle(frameStyle);
+    // The About... button's face is a shade of the scheme (followColourScheme). Windows' own
+    // styles draw a button as the system does, light whatever the scheme, so that on a dark one
+    // its light text could not be read: there Fusion draws it, which follows the scheme.
+    if (korvanta::drawsAsTheSystem(style())) {
+        QStyle *buttonStyle = QStyleFactory::create(QStringLiteral("Fusion"));
+        buttonStyle->setParent(this);
+        Command1->setStyle(buttonStyle);
+    }
     setUpQuery();
     setUpTypedPlate();
     setUpAboutView();

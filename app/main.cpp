@@ -3,6 +3,7 @@
 
 #include "app/commandline/readcommand.h"
 #include "app/form1.h"
+#include "app/services/colours.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     if (const std::optional<int> status = korvanta::runCommandLine(argc, argv))
         return *status;
     QApplication app(argc, argv);
+    korvanta::useStyleThatFollowsScheme();
     QGuiApplication::setDesktopFileName(QStringLiteral(KORVANTA_APP_ID));
     Form1 window;
     window.show();

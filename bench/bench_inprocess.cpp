@@ -172,6 +172,10 @@ const QStringList &typedInputs()
         QStringLiteral("sjz"),
         QStringLiteral("宁波"),
         QStringLiteral("塑封 白色 警备"),
+        // Whole plates read by their shapes: a green plate, a rescue plate, a corps' plate.
+        QStringLiteral("粤B·D12345"),
+        QStringLiteral("粤X·1234应急"),
+        QStringLiteral("WJ琼12345"),
         QStringLiteral("今天下午三点左右，在长安街上看到一辆车牌是京A80123的黑色轿车，") +
             QString(160, QChar(u'哈')),
     };
@@ -196,7 +200,7 @@ void BM_LookUp(benchmark::State &state)
         next = (next + 1) % prefixes.size();
     }
 }
-BENCHMARK(BM_LookUp)->DenseRange(0, 9)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LookUp)->DenseRange(0, 12)->Unit(benchmark::kMicrosecond);
 
 // The floor: one match of an ordinary plate pattern.
 void BM_PlateRegexFloor(benchmark::State &state)

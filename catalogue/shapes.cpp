@@ -38,21 +38,18 @@ struct Shape {
     // shows), and the unit it names by its shape alone.
     Text label{};
     Text unit{};
-    // Two first characters that a plate of this shape never starts with.
-    Text notStart{};
 
     std::array<Position, kMaxLength> positions{};
     std::size_t length = 0;
 
     consteval Shape(PlateKind kind, Names names, Text pattern, Text type, Text label = {},
-                    Text unit = {}, Text notStart = {})
+                    Text unit = {})
         : kind(kind)
         , names(names)
         , pattern(pattern)
         , type(type)
         , label(label)
         , unit(unit)
-        , notStart(notStart)
     {
         for (std::size_t i = 0; i < pattern.size(); ++i) {
             if (length == kMaxLength)
@@ -114,8 +111,8 @@ constexpr Shape kShapes[] = {
     // (挂车号牌, 教练汽车号牌 with 学, 警用汽车号牌 with 警, 领馆汽车号牌 with 领, 港澳入出境车
     // 号牌 with 港 and 澳, issued under 粤Z). A police plate under the letter O belongs to the
     // province's own organs, with four digits its public security department: UC知道《车牌是
-    // 白色的,表示什么意思?》(2024-05-10), which 搜狐《警车车牌的“a,b,c,d”都代表哪个系统》
-    // agrees with.
+    // 白色的,表示什么意思?》(2024-05-10), which 《解读:警车车牌的“a,b,c,d”都代表哪个系统?》
+    // (a reprint of a 搜狐 article) agrees with.
     {Civil, CivilKey, u"%[O]####警", u"警用汽车（省公安厅）"},
     {Civil, CivilKey, u"%[O]****警", u"警用汽车（省级机关）"},
     {Civil, CivilKey, u"%@****警", u"警用汽车"},
@@ -128,27 +125,32 @@ constexpr Shape kShapes[] = {
     // 专用号牌有关事项的通知》(国办发〔2018〕114号): a car's plate is the province, the rescue
     // team's letter, four digits and 应急; a motorcycle's is 应急, the province, three digits
     // and the team's letter. The letters, X fire and rescue and S forest fire brigade, from
-    // 贺州消防's account of the change quoted by 程力专汽 (2019), X also in 汽车之家《车牌前的WJ
-    // 代表什么?》(2025-10-16).
+    // 贺州消防's account of its change to these plates on 1 January 2019, as a fire-engine
+    // maker's news page reprints it; X also in 汽车之家《车牌前的WJ代表什么?》(2025-10-16).
     {Special, Own, u"%[X]####应急", u"应急救援车辆（消防救援）", u"%1…应急"},
     {Special, Own, u"%[S]####应急", u"应急救援车辆（森林消防）", u"%1…应急"},
     {Special, Own, u"应急%###[X]", u"应急救援车辆（消防救援）", u"应急%…1"},
     {Special, Own, u"应急%###[S]", u"应急救援车辆（森林消防）", u"应急%…1"},
-    // Embassy plates: 使 and six digits (GA 36-2018's 使馆汽车号牌), and the older plates whose
-    // 使 follows the six digits.
+    // Embassy plates: 使 and two groups of three digits, the country's code and the car's
+    // (GA 36-2018's 使馆汽车号牌; 汽车之家《外国驻华使领馆的汽车牌照是怎样的》: "使224-009"),
+    // and the older plates whose 使 follows the six digits, as the plate pattern that circulates
+    // in public plate-checking code has them ("[0-9]{6}使").
     {Civil, Own, u"使######", u"使馆汽车", u"使"},
     {Civil, Own, u"######使", u"使馆汽车", u"…使"},
-    // The 2012-style military plates, issued from 2013: two capitals and five digits. What the
-    // first letter means is said differently by every page found, and none says what it means
-    // since the 2016 reform, so only the kind is said.
-    {Military, Own, u"@@#####", u"军队车辆（2012式号牌）", u"12", u"", u"WJ"},
+    // The 2012-style military plates, issued from 2013: two capitals and five digits, the first
+    // one of V K H B S L J N G C E (the first letters that the circulating plate pattern allows,
+    // and the pages found name). What the letters mean is said differently by every page found,
+    // and none says what they mean since the 2016 reform, so only the kind is said.
+    {Military, Own, u"[VKHBSLJNGCE]@#####", u"军队车辆（2012式号牌）", u"12"},
     // The 2012-style armed-police plates (汽车之家《车牌前的WJ代表什么?》, 2025-10-16): WJ, the
     // province of the corps or nothing for the headquarters (whose plate shows a dot there),
-    // then five digits, or four digits and a letter (J, B and T there; X in 懂得网's WJ粤-8888X).
+    // then five digits, or four digits and a letter: J, B and T there, and T D S H B X J in the
+    // circulating plate pattern (whose example elsewhere is WJ粤-8888X); what each letter means
+    // is not said.
     {ArmedPolice, Own, u"WJ#####", u"武警车辆（2012式号牌）", u"WJ·", u"武警总部"},
-    {ArmedPolice, Own, u"WJ####[JBTX]", u"武警车辆（2012式号牌）", u"WJ·…1", u"武警总部"},
+    {ArmedPolice, Own, u"WJ####[TDSHBXJ]", u"武警车辆（2012式号牌）", u"WJ·…1", u"武警总部"},
     {ArmedPolice, Own, u"WJ%#####", u"武警车辆（2012式号牌）", u"WJ%"},
-    {ArmedPolice, Own, u"WJ%####[JBTX]", u"武警车辆（2012式号牌）", u"WJ%…1"},
+    {ArmedPolice, Own, u"WJ%####[TDSHBXJ]", u"武警车辆（2012式号牌）", u"WJ%…1"},
     // The 2007-style armed-police plates of the catalogue: WJ, the unit's two digits, then a
     // branch character and four digits, or five digits (UC知道, 2024-05-10).
     {ArmedPolice, ArmedPoliceUnit, u"WJ##[消边通森金警电]####", u""},
@@ -241,8 +243,6 @@ std::size_t length(ShapeId id) noexcept
 Fit fit(ShapeId id, std::u16string_view plate, std::size_t from) noexcept
 {
     const Shape &shape = kShapes[id];
-    if (!shape.notStart.empty() && plate.substr(from, shape.notStart.size()) == shape.notStart)
-        return Fit::None;
     for (std::size_t i = 0; i < shape.length; ++i) {
         if (from + i >= plate.size())
             return Fit::Prefix;

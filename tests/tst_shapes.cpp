@@ -147,6 +147,7 @@ private slots:
         QTest::newRow("2012 headquarters is not unit 12") << QStringLiteral("WJ·12345") << QStringLiteral("江西省") << QString();
         QTest::newRow("2012 letter plate is not unit 12") << QStringLiteral("WJ1234J") << QStringLiteral("江西省") << QString();
         QTest::newRow("a corps' plate is no civil province") << QStringLiteral("WJ琼12345") << QStringLiteral("民用车辆") << QString();
+        QTest::newRow("two capitals no military plate starts with") << QStringLiteral("AB12345") << QStringLiteral("军队车辆（2012式号牌）") << QString();
         QTest::newRow("typing a city") << QStringLiteral("粤X1") << QString() << QStringLiteral("粤X\t民用车辆\t广东省顺德市车辆\t");
         QTest::newRow("typing a green plate") << QStringLiteral("粤B·D1") << QString() << QStringLiteral("粤B\t民用车辆\t广东省深圳市车辆\t");
         QTest::newRow("typing a unit") << QStringLiteral("WJ1234") << QString() << QStringLiteral("WJ12\t武警车辆\t江西省\t");

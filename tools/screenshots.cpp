@@ -6,6 +6,7 @@
 // "dark" renders in a dark colour scheme)
 
 #include "app/form1.h"
+#include "app/services/colours.h"
 #include "app/services/notice.h"
 #include "tools/drive/drive.h"
 
@@ -35,8 +36,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     if (argc < 2 || argc > 3 || (argc == 3 && qstrcmp(argv[2], "dark") != 0))
         qFatal("usage: korvanta_screenshots OUTDIR [dark]");
-    if (argc == 3)
+    if (argc == 3) {
         QApplication::setPalette(darkPalette());
+        korvanta::useStyleThatFollowsScheme();
+    }
     const QDir out(QString::fromLocal8Bit(argv[1]));
     out.mkpath(QStringLiteral("."));
     korvanta::setNoticeHandler([](QWidget *, const QString &, const QString &) {});

@@ -3,6 +3,9 @@
 
 #include "app/services/colours.h"
 
+#include <QApplication>
+#include <QStyle>
+
 #include <QtMath>
 
 namespace korvanta
@@ -66,6 +69,20 @@ QColor distinctFace(const QColor &preferred, const QColor &panel, const QColor &
             return face;
     }
     return preferred;
+}
+
+bool drawsAsTheSystem(const QStyle *style)
+{
+    const QString name = style->name();
+    return name.compare(QStringLiteral("windowsvista"), Qt::CaseInsensitive) == 0 ||
+           name.compare(QStringLiteral("windows11"), Qt::CaseInsensitive) == 0;
+}
+
+void useStyleThatFollowsScheme()
+{
+    if (drawsAsTheSystem(QApplication::style()) &&
+        isDark(QApplication::palette().color(QPalette::Window)))
+        QApplication::setStyle(QStringLiteral("Fusion"));
 }
 
 } // namespace korvanta

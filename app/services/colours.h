@@ -9,6 +9,8 @@
 
 #include <QColor>
 
+class QStyle;
+
 namespace korvanta
 {
 
@@ -32,5 +34,12 @@ QColor answerBlue(const QColor &background);
 // A button face that stands apart from `panel` and keeps `text` readable: `preferred` where it
 // does both, or else the nearest shade from the panel's lightness towards the text's.
 QColor distinctFace(const QColor &preferred, const QColor &panel, const QColor &text);
+
+// Windows' own styles draw controls as the system does, light whatever the scheme: on a dark
+// scheme their text and the frames' captions could not be read. There the program is drawn by
+// Fusion, which follows the scheme. Call it once the scheme is set.
+void useStyleThatFollowsScheme();
+// Whether `style` is one of those.
+bool drawsAsTheSystem(const QStyle *style);
 
 } // namespace korvanta

@@ -140,6 +140,9 @@ SuggestionPopup::SuggestionPopup(QWidget *field)
 void SuggestionPopup::showRows(const search::Rows &rows)
 {
     m_rows = rows;
+    // A window of its own, in the colours of the window it belongs to (a platform's own colours
+    // for lists would keep a light highlight on a dark scheme).
+    setPalette(m_field->window()->palette());
     const QFontMetrics metrics = m_list->fontMetrics();
     const int gap = metrics.horizontalAdvance(kGap);
     std::array<int, 3> widths{};
