@@ -102,8 +102,10 @@ Readings read(QStringView text) noexcept
         bool civilMayBe = false;
         bool unitMayBe = false;
         bool ownMayBe = false;
-        Bounded<Reading, 4> owns;
-        for (ShapeId id = 0; id < shapeCount; ++id) {
+        std::array<ShapeId, 4> owns{};
+        std::size_t ownCount = 0;
+        const ShapeId tried = shapes::mayStart(plate, at) ? shapeCount : 0;
+        for (ShapeId id = 0; id < tried; ++id) {
             const shapes::Fit fit = shapes::fit(id, plate, at);
             if (fit == shapes::Fit::None)
                 continue;
@@ -121,11 +123,8 @@ Readings read(QStringView text) noexcept
                 civilShape = id;
             if (names == shapes::Names::ArmedPoliceUnit && unitShape == kNoShape)
                 unitShape = id;
-            if (names == shapes::Names::Own) {
-                Reading own{shapes::kind(id), shapes::ownParts(id, plate, at), id};
-                own.own = true;
-                owns.push(own);
-            }
+            if (names == shapes::Names::Own && ownCount < owns.size())
+                owns[ownCount++] = id;
         }
         // Characters that can only be a plate in which they mean something else are no
         // catalogue key: 粤X before 1234应急 is a rescue team's letter, not 顺德.
@@ -138,17 +137,22 @@ Readings read(QStringView text) noexcept
         }
 
         // A special item comes before the plate of its own shape that it also is.
-        for (const Reading &own : owns)
-            add(complete, own, at, own.shape);
+        for (std::size_t i = 0; i < ownCount; ++i) {
+            Reading own{shapes::kind(owns[i]), shapes::ownParts(owns[i], plate, at), owns[i]};
+            own.own = true;
+            add(complete, own, at, owns[i]);
+        }
 
         const std::u16string_view here = plate.substr(at, 1);
         const std::u16string_view next = plate.substr(at + 1, 1);
-        if (const auto province = itemOf(civil::provinces(), here); province && !onlyOwn) {
+        // The province characters of the shapes are the civil catalogue's (a test holds them
+        // to it), found by a binary search.
+        if (const Text found = shapes::provinceAt(plate, at); !found.empty() && !onlyOwn) {
+            const std::optional<Text> province = found;
             const auto letter = itemOf(civil::letters(toQString(*province)), next);
             if (letter && civil::describe(toQString(*province), toQString(*letter))) {
                 add(complete, {PlateKind::Civil, {*province, *letter}, civilShape}, at, civilShape);
             } else {
-                // 港 and 澳 plates are issued under 粤Z alone, which the catalogue has.
                 Reading alone{PlateKind::Civil, {*province}, civilShape};
                 if (!next.empty())
                     alone.unlisted = shapes::capital(next.front());

@@ -3,7 +3,8 @@
 
 #include "catalogue/shapes.h"
 
-#include "catalogue/civil.h"
+#include <algorithm>
+#include <utility>
 
 namespace korvanta::shapes
 {
@@ -185,15 +186,27 @@ bool isCapital(char16_t c)
     return c >= u'A' && c <= u'Z';
 }
 
-Text provinceAt(std::u16string_view plate, std::size_t at)
-{
-    const std::u16string_view here = plate.substr(at, 1);
-    for (Text province : civil::provinces()) {
-        if (province == here)
-            return province;
+// The province characters in code order, with their places among the keys of kProvinceNames:
+// every character of a pasted text is tried, so the test is a binary search.
+struct ProvinceIndex {
+    std::array<char16_t, 31> characters{};
+    std::array<std::uint8_t, 31> keys{};
+};
+constexpr ProvinceIndex kProvinceIndex = [] {
+    ProvinceIndex index;
+    const Items keys = kProvinceNames.keys();
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        index.characters[i] = keys[i].front();
+        index.keys[i] = static_cast<std::uint8_t>(i);
     }
-    return {};
-}
+    for (std::size_t i = 1; i < keys.size(); ++i) { // insertion sort, at compile time
+        for (std::size_t j = i; j > 0 && index.characters[j] < index.characters[j - 1]; --j) {
+            std::swap(index.characters[j], index.characters[j - 1]);
+            std::swap(index.keys[j], index.keys[j - 1]);
+        }
+    }
+    return index;
+}();
 
 bool fits(const Position &position, std::u16string_view plate, std::size_t at)
 {
@@ -213,7 +226,68 @@ bool fits(const Position &position, std::u16string_view plate, std::size_t at)
     return false;
 }
 
+// What the first character of some shape may be, gathered from the table: most characters of
+// a pasted text start none, and are passed over at once.
+struct Starts {
+    bool province = false;
+    bool capital = false;
+    bool digit = false;
+    std::array<char16_t, 16> others{};
+    std::size_t otherCount = 0;
+};
+constexpr Starts kStarts = [] {
+    Starts starts;
+    for (const Shape &shape : kShapes) {
+        const Position &first = shape.positions[0];
+        switch (first.slot) {
+        case Slot::Province:
+            starts.province = true;
+            break;
+        case Slot::Capital:
+        case Slot::Serial:
+            starts.capital = starts.digit = true;
+            break;
+        case Slot::Digit:
+            starts.digit = true;
+            break;
+        case Slot::OneOf:
+            for (char16_t c : first.chars) {
+                if (std::find(starts.others.begin(), starts.others.begin() + starts.otherCount,
+                              c) == starts.others.begin() + starts.otherCount) {
+                    if (starts.otherCount == starts.others.size())
+                        throw "more first characters than a shape table's index holds";
+                    starts.others[starts.otherCount++] = c;
+                }
+            }
+            break;
+        }
+    }
+    return starts;
+}();
+
 } // namespace
+
+Text provinceAt(std::u16string_view plate, std::size_t at) noexcept
+{
+    if (at >= plate.size())
+        return {};
+    const auto &characters = kProvinceIndex.characters;
+    const auto found = std::lower_bound(characters.begin(), characters.end(), plate[at]);
+    if (found == characters.end() || *found != plate[at])
+        return {};
+    return kProvinceNames.keys()[kProvinceIndex.keys[std::size_t(found - characters.begin())]];
+}
+
+bool mayStart(std::u16string_view plate, std::size_t at) noexcept
+{
+    const char16_t c = plate[at];
+    if ((kStarts.digit && isDigit(c)) || (kStarts.capital && isCapital(c)))
+        return true;
+    const auto others = kStarts.others.begin();
+    if (std::find(others, others + kStarts.otherCount, c) != others + kStarts.otherCount)
+        return true;
+    return kStarts.province && !provinceAt(plate, at).empty();
+}
 
 std::size_t count() noexcept
 {

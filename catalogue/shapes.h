@@ -43,6 +43,9 @@ Text type(ShapeId id) noexcept;
 // How many characters a whole plate of the shape has.
 std::size_t length(ShapeId id) noexcept;
 
+// Whether some shape may start with the character at `at`; where none may, no shape fits there.
+bool mayStart(std::u16string_view plate, std::size_t at) noexcept;
+
 // How `plate` (normalised as the plate reader does it) fits shape `id` from `from` on.
 Fit fit(ShapeId id, std::u16string_view plate, std::size_t from) noexcept;
 
@@ -53,6 +56,9 @@ std::array<Text, 3> ownParts(ShapeId id, std::u16string_view plate, std::size_t 
 QString ownPlate(ShapeId id, const std::array<Text, 3> &parts);
 // The unit or place that a plate of an own shape names by its shape alone ("武警总部"), if any.
 Text ownUnit(ShapeId id) noexcept;
+
+// The province character at `at` of `plate` as constant text, or nothing.
+Text provinceAt(std::u16string_view plate, std::size_t at) noexcept;
 
 // The one capital letter `c` as constant text, or nothing where `c` is not a capital A to Z.
 Text capital(char16_t c) noexcept;

@@ -7,6 +7,7 @@
 #include "catalogue/civil.h"
 #include "catalogue/description.h"
 #include "catalogue/search.h"
+#include "catalogue/shapes.h"
 
 #include <QTest>
 
@@ -194,6 +195,22 @@ private slots:
                 QVERIFY2(allocations == 0, qPrintable(typed.toString()));
                 QVERIFY(rows.size() <= search::kMaxRows);
             }
+        }
+    }
+
+    // The shapes know the civil catalogue's provinces, each by its name, and no others.
+    void everyProvinceNamed()
+    {
+        const Items provinces = civil::provinces();
+        for (Text province : provinces) {
+            QVERIFY2(!shapes::provinceName(province).empty(), qPrintable(toQString(province)));
+            QCOMPARE(toQString(shapes::provinceAt(province, 0)), toQString(province));
+        }
+        for (char16_t c = 0x4E00; c < 0x9FA6; ++c) {
+            const Text one(&c, 1);
+            const bool listed =
+                std::find(provinces.begin(), provinces.end(), one) != provinces.end();
+            QCOMPARE(!shapes::provinceAt(one, 0).empty(), listed);
         }
     }
 

@@ -5,6 +5,7 @@
 
 #include "app/lists.h"
 #include "app/services/accessibility.h"
+#include "app/services/colours.h"
 #include "catalogue/armedpolice.h"
 #include "catalogue/description.h"
 
@@ -67,6 +68,9 @@ public:
     {
         QStyleOptionViewItem plain = option;
         initStyleOption(&plain, index);
+        // The popup never takes the focus, yet its highlight is the row Return applies: drawn
+        // as in an active window.
+        plain.state |= QStyle::State_Active;
         const QStringList columns = index.data(kColumnsRole).toStringList();
         if (columns.size() != 3)
             return QStyledItemDelegate::paint(painter, option, index);
@@ -75,8 +79,10 @@ public:
         QStyle *style = view ? view->style() : QApplication::style();
         style->drawControl(QStyle::CE_ItemViewItem, &plain, painter, view);
         const QRect text = style->subElementRect(QStyle::SE_ItemViewItemText, &plain, view);
-        const QPalette::ColorRole role =
-            option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text;
+        // Windows' own styles mark the highlighted row with a light tint and keep its text as it
+        // is; the others fill it with the highlight colour, on which the highlighted text reads.
+        const bool filled = (option.state & QStyle::State_Selected) && !drawsAsTheSystem(style);
+        const QPalette::ColorRole role = filled ? QPalette::HighlightedText : QPalette::Text;
         painter->save();
         painter->setFont(option.font);
         for (int i = 0; i < 3; ++i) {
@@ -140,9 +146,19 @@ SuggestionPopup::SuggestionPopup(QWidget *field)
 void SuggestionPopup::showRows(const search::Rows &rows)
 {
     m_rows = rows;
-    // A window of its own, in the colours of the window it belongs to (a platform's own colours
-    // for lists would keep a light highlight on a dark scheme).
-    setPalette(m_field->window()->palette());
+    // A window of its own that is never active, in the active colours of the window it belongs
+    // to: an inactive highlight (light grey on Windows, whatever the scheme) would leave the
+    // highlighted row's light text unreadable on a dark scheme. Each role is set, for a palette
+    // merely handed on sets none.
+    const QPalette scheme = m_field->window()->palette();
+    QPalette colours;
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto r = QPalette::ColorRole(role);
+        for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive})
+            colours.setBrush(g, r, scheme.brush(QPalette::Active, r));
+        colours.setBrush(QPalette::Disabled, r, scheme.brush(QPalette::Disabled, r));
+    }
+    setPalette(colours);
     const QFontMetrics metrics = m_list->fontMetrics();
     const int gap = metrics.horizontalAdvance(kGap);
     std::array<int, 3> widths{};
