@@ -132,8 +132,7 @@ Readings read(QStringView text) noexcept
 
         for (std::size_t item = 0; item < specialItems.size(); ++item) {
             if (special::readsAt(item, plate, at) > 0)
-                add(complete, {PlateKind::Special, {specialItems[item]}, anyShape}, at,
-                    at == 0 ? anyShape : kNoShape);
+                add(complete, {PlateKind::Special, {specialItems[item]}, anyShape}, at, anyShape);
         }
 
         // A special item comes before the plate of its own shape that it also is.
@@ -147,13 +146,12 @@ Readings read(QStringView text) noexcept
         const std::u16string_view next = plate.substr(at + 1, 1);
         // The province characters of the shapes are the civil catalogue's (a test holds them
         // to it), found by a binary search.
-        if (const Text found = shapes::provinceAt(plate, at); !found.empty() && !onlyOwn) {
-            const std::optional<Text> province = found;
-            const auto letter = itemOf(civil::letters(toQString(*province)), next);
-            if (letter && civil::describe(toQString(*province), toQString(*letter))) {
-                add(complete, {PlateKind::Civil, {*province, *letter}, civilShape}, at, civilShape);
+        if (const Text province = shapes::provinceAt(plate, at); !province.empty() && !onlyOwn) {
+            const auto letter = itemOf(civil::letters(toQString(province)), next);
+            if (letter && civil::describe(toQString(province), toQString(*letter))) {
+                add(complete, {PlateKind::Civil, {province, *letter}, civilShape}, at, civilShape);
             } else {
-                Reading alone{PlateKind::Civil, {*province}, civilShape};
+                Reading alone{PlateKind::Civil, {province}, civilShape};
                 if (!next.empty())
                     alone.unlisted = shapes::capital(next.front());
                 add(partial, alone, at, civilShape);
@@ -180,21 +178,18 @@ Readings read(QStringView text) noexcept
 
     if (whole) {
         // Special items read the plate by their own text, and stay with it.
-        Readings kept = ofWhole;
-        for (const Reading &reading : complete) {
-            if (reading.kind == PlateKind::Special && !reading.own && !kept.contains(reading))
-                kept.push(reading);
+        const auto ofThePlate = [&ofWhole](const Reading &reading) {
+            return ofWhole.contains(reading) ||
+                   (reading.kind == PlateKind::Special && !reading.own);
+        };
+        Readings kept;
+        for (const Readings *readings : {&complete, &partial}) {
+            for (const Reading &reading : *readings) {
+                if (ofThePlate(reading))
+                    kept.push(reading);
+            }
         }
-        Readings ordered;
-        for (const Reading &reading : complete) {
-            if (kept.contains(reading))
-                ordered.push(reading);
-        }
-        for (const Reading &reading : partial) {
-            if (kept.contains(reading))
-                ordered.push(reading);
-        }
-        return ordered;
+        return kept;
     }
     Readings all = complete;
     for (const Reading &reading : partial) {

@@ -30,10 +30,6 @@ constexpr std::size_t kMaxLength = 10;
 struct Shape {
     PlateKind kind;
     Names names;
-    // Position by position: "%" a province, "@" a capital, "*" a digit or a capital other than I
-    // and O, "#" a digit, "[...]" one of the characters between the brackets, anything else
-    // itself.
-    Text pattern;
     Text type;
     // For an own shape: how a row writes it ("%" the province, "1" and "2" the letters it
     // shows), and the unit it names by its shape alone.
@@ -43,11 +39,13 @@ struct Shape {
     std::array<Position, kMaxLength> positions{};
     std::size_t length = 0;
 
+    // `pattern` gives the plate position by position: "%" a province, "@" a capital, "*" a digit
+    // or a capital other than I and O, "#" a digit, "[...]" one of the characters between the
+    // brackets, anything else itself.
     consteval Shape(PlateKind kind, Names names, Text pattern, Text type, Text label = {},
                     Text unit = {})
         : kind(kind)
         , names(names)
-        , pattern(pattern)
         , type(type)
         , label(label)
         , unit(unit)
@@ -244,6 +242,8 @@ constexpr Starts kStarts = [] {
             starts.province = true;
             break;
         case Slot::Capital:
+            starts.capital = true;
+            break;
         case Slot::Serial:
             starts.capital = starts.digit = true;
             break;

@@ -100,17 +100,6 @@ QT_OPTIONS=(
     -DINPUT_openssl=no
 )
 
-# The Debian archive that this machine's apt sources name, with its suite, e.g.
-# "http://deb.debian.org/debian bookworm".
-debian_archive() {
-    local url suite
-    url=$(grep -hoE '^(URIs:[[:space:]]*|deb[[:space:]]+(\[[^]]*\][[:space:]]+)?)[a-z]+://[^[:space:]]+/debian/?([[:space:]]|$)' \
-        /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources \
-        2>/dev/null | grep -oE '[a-z]+://[^[:space:]]+' | head -n 1 || true)
-    suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
-    echo "${url:-http://deb.debian.org/debian} $suite"
-}
-
 write_toolchain() {
     cat >"$1" <<EOF
 # Cross-compiling for Windows x86-64 with Debian's MinGW-w64 (posix threads).
@@ -149,21 +138,22 @@ qt_cache_dir() {
 # apt reads a deb-src entry from a file of this run's own and keeps its lists beside it, so
 # the machine's apt state is left as it was.
 fetch_qt_source() {
-    local dir=$1 version archive apt_opts
+    local dir=$1 version mirror suite apt_opts
     version=$(qt_source_version)
-    archive=$(debian_archive)
+    mirror=$(debian_mirror)
+    suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
     mkdir -p "$dir/apt/lists/partial" "$dir/apt/archives/partial"
-    echo "deb-src ${archive% *} ${archive#* } main" >"$dir/apt/korvanta-qt-src.list"
+    echo "deb-src $mirror $suite main" >"$dir/apt/korvanta-qt-src.list"
     apt_opts=(-o "Dir::Etc::SourceList=$dir/apt/korvanta-qt-src.list"
         -o "Dir::Etc::SourceParts=/nonexistent" -o "Dir::State::Lists=$dir/apt/lists"
         -o "Dir::Cache::pkgcache=" -o "Dir::Cache::srcpkgcache=" -o "APT::Sandbox::User=root")
     if ! apt-get "${apt_opts[@]}" update -qq; then
-        echo "cannot read the source lists of ${archive}" >&2
+        echo "cannot read the source lists of $mirror $suite" >&2
         return 1
     fi
     if ! (cd "$dir" && apt-get "${apt_opts[@]}" source -qq "qt6-base=$version" >/dev/null); then
         rm -rf "$dir/apt"
-        echo "Debian's source of qt6-base $version cannot be had from ${archive% *}:" \
+        echo "Debian's source of qt6-base $version cannot be had from $mirror:" \
             "the Qt for Windows is built from exactly the host Qt's source" >&2
         return 1
     fi

@@ -86,3 +86,12 @@ stop_xvfb() {
     done
     XVFB_PID=
 }
+
+# The Debian archive that this machine's apt sources name, or Debian's own.
+debian_mirror() {
+    local url
+    url=$(grep -hoE '^(URIs:[[:space:]]*|deb[[:space:]]+(\[[^]]*\][[:space:]]+)?)[a-z]+://[^[:space:]]+/debian/?([[:space:]]|$)' \
+        /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources \
+        2>/dev/null | grep -oE '[a-z]+://[^[:space:]]+' | head -n 1 || true)
+    echo "${url:-http://deb.debian.org/debian}"
+}

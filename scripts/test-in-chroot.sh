@@ -43,15 +43,6 @@ CACHE=${KORVANTA_CHROOT_CACHE:-/var/cache/korvanta/chroot}
 BASE="$CACHE/$release-base.tar"
 ARCHIVES="$CACHE/archives-$release"
 
-# The Debian archive that this machine's apt sources name, or Debian's own.
-debian_mirror() {
-    local url
-    url=$(grep -hoE '^(URIs:[[:space:]]*|deb[[:space:]]+(\[[^]]*\][[:space:]]+)?)[a-z]+://[^[:space:]]+/debian/?([[:space:]]|$)' \
-        /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources \
-        2>/dev/null | grep -oE '[a-z]+://[^[:space:]]+' | head -n 1 || true)
-    echo "${url:-http://deb.debian.org/debian}"
-}
-
 step_started=$SECONDS
 step() {
     echo "== [$release, $((SECONDS - step_started)) s] $*"
