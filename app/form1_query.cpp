@@ -3,7 +3,8 @@
 
 // The category buttons and the three lists: each click or pick runs the catalogue operations of
 // the category in force and shows the answers in the two result labels. The catalogue operations
-// fill a list from a table or keep the text that a table holds for a key.
+// fill a list from a table or keep the words that the catalogue has for a key (the same words
+// that a typed plate's rows give).
 
 #include "app/form1.h"
 #include "app/lists.h"
@@ -11,6 +12,7 @@
 #include "app/services/notice.h"
 #include "catalogue/armedpolice.h"
 #include "catalogue/civil.h"
+#include "catalogue/description.h"
 #include "catalogue/military.h"
 #include "catalogue/special.h"
 
@@ -193,7 +195,7 @@ void Form1::Combo3_Click()
 {
     clearPlateLine();
     Label4->setText(PUB_massage);
-    storeIfFound(GIVE_massage, armedpolice::branchName(Combo3->currentText()));
+    storeIfFound(GIVE_massage, describe(Part::ArmedPoliceBranch, Combo3->currentText()));
     Label4->setText(Label4->text() + GIVE_massage);
 }
 
@@ -217,7 +219,7 @@ void Form1::Min_Engpart(const QString &cnpartword)
 
 void Form1::Min_result(const QString &Min_password1, const QString &Min_password2)
 {
-    storeIfFound(PUB_massage, civil::describe(Min_password1, Min_password2));
+    storeIfFound(PUB_massage, describe(Part::CivilKey, Min_password1, Min_password2));
 }
 
 void Form1::Jun_cnpart()
@@ -233,12 +235,12 @@ void Form1::Jun_Engpart()
 
 void Form1::JUN_result(const QString &Jun_password1)
 {
-    storeIfFound(PUB_massage, military::describeFirstLevel(Jun_password1));
+    storeIfFound(PUB_massage, describe(Part::MilitaryFirstLevel, Jun_password1));
 }
 
 void Form1::Jun_second(const QString &Jun_password2)
 {
-    storeIfFound(GIVE_massage, military::describeSecondLevel(Jun_password2));
+    storeIfFound(GIVE_massage, describe(Part::MilitarySecondLevel, Jun_password2));
 }
 
 void Form1::WJ_cngpart()
@@ -267,7 +269,7 @@ void Form1::WJ_result(const QString &WJ_password1, const QString &WJ_password2,
     // Only the number names the unit; the style and the branch do not change it.
     Q_UNUSED(WJ_password1);
     Q_UNUSED(WJ_password3);
-    storeIfFound(PUB_massage, armedpolice::describeNumber(WJ_password2));
+    storeIfFound(PUB_massage, describe(Part::ArmedPoliceUnit, WJ_password2));
 }
 
 void Form1::TZ_Cnpart()
@@ -278,5 +280,5 @@ void Form1::TZ_Cnpart()
 
 void Form1::TZ_Result(const QString &TZ_password)
 {
-    storeIfFound(PUB_massage, special::describe(TZ_password));
+    storeIfFound(PUB_massage, describe(Part::SpecialItem, TZ_password));
 }

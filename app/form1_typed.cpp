@@ -105,16 +105,16 @@ void Form1::returnToStart()
 
 // The category button's click (with no notice box: that belongs to a person's click on the
 // special button), then each list's pick in turn, as QComboBox reports a pick; a part that the
-// reading lacks leaves its list open for the person to choose. What the plate says beyond the
-// picks' answer goes to the plate line, heard with the answer. A plate that no list offers
+// reading lacks leaves its list open for the person to choose. What the plate says that the
+// picks' answer does not goes to the plate line, heard with the answer. A plate that no list offers
 // returns the window to how it starts, and the plate line says what it is.
 void Form1::applyReading(const Reading &reading)
 {
-    const QString beyond = describe(reading).beyond;
-    if (reading.own) {
+    const QString plateLine = describe(reading).plateLine;
+    if (reading.byShapeAlone()) {
         returnToStart();
         m_answers->startAnew();
-        showPlateLine(beyond);
+        showPlateLine(plateLine);
         m_answers->hearSoon();
         Combo1->setFocus(Qt::OtherFocusReason);
         return;
@@ -128,10 +128,10 @@ void Form1::applyReading(const Reading &reading)
     for (int i = 0; i < 3; ++i) {
         if (i > 0 && !lists[i]->isEnabled())
             break; // a list that this category does not use
-        const QString part = toQString(reading.parts[std::size_t(i)]);
+        const QString part = toQString(reading.picks[std::size_t(i)]);
         const int index = indexOfItem(lists[i], part);
         if (part.isEmpty() || index < 0) {
-            showPlateLine(beyond);
+            showPlateLine(plateLine);
             lists[i]->setFocus(Qt::OtherFocusReason);
             lists[i]->showPopup();
             return;
@@ -139,6 +139,6 @@ void Form1::applyReading(const Reading &reading)
         lists[i]->setCurrentIndex(index);
         emit lists[i]->activated(index);
     }
-    showPlateLine(beyond);
+    showPlateLine(plateLine);
     m_answers->hearSoon();
 }

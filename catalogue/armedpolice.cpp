@@ -59,6 +59,19 @@ constexpr KeyedTable<Text, 7> kBranches({
 });
 // clang-format on
 
+// The branch characters that a plate carries are the table's, in its order.
+consteval bool branchesAreTheTable()
+{
+    if (kBranches.size() != kBranchCharacters.size())
+        return false;
+    for (std::size_t i = 0; i < kBranches.size(); ++i) {
+        if (kBranches.keys()[i] != kBranchCharacters.substr(i, 1))
+            return false;
+    }
+    return true;
+}
+static_assert(branchesAreTheTable());
+
 } // namespace
 
 Items styles() noexcept
@@ -99,6 +112,19 @@ Items branches() noexcept
 std::optional<Text> branchName(QStringView character) noexcept
 {
     return kBranches.find(character);
+}
+
+std::optional<std::array<Text, 3>> unitPlateAt(std::u16string_view plate, std::size_t at) noexcept
+{
+    if (plate.substr(at, kPlatePrefix.size()) != kPlatePrefix)
+        return std::nullopt;
+    const std::size_t unitAt = at + kPlatePrefix.size();
+    const auto unit = itemOf(numbers(), plate.substr(unitAt, kUnitDigits));
+    if (!unit)
+        return std::nullopt;
+    if (const auto branch = itemOf(branches(), plate.substr(unitAt + kUnitDigits, 1)))
+        return std::array<Text, 3>{branchStyle(), *unit, *branch};
+    return std::array<Text, 3>{plainStyle(), *unit, {}};
 }
 
 } // namespace korvanta::armedpolice

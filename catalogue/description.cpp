@@ -6,6 +6,7 @@
 #include "catalogue/armedpolice.h"
 #include "catalogue/civil.h"
 #include "catalogue/military.h"
+#include "catalogue/provinces.h"
 #include "catalogue/shapes.h"
 #include "catalogue/special.h"
 
@@ -16,19 +17,17 @@ namespace korvanta
 namespace
 {
 
-const QString kGap = QStringLiteral("　");
-const QString kStop = QStringLiteral("。");
-
-QString text(std::optional<Text> found)
+QString words(Part part, Text text, Text letter = {})
 {
+    const auto found = describe(part, toQString(text), toQString(letter));
     return found ? toQString(*found) : QString();
 }
 
 // "北京市（目录中没有京N）"
-QString unlistedLetter(const Reading &r)
+QString missingLetter(const Reading &r)
 {
-    const QString key = toQString(r.parts[0]) + toQString(r.unlisted);
-    return toQString(shapes::provinceName(r.parts[0])) + QStringLiteral("（目录中没有") + key +
+    const QString key = toQString(r.picks[0]) + toQString(r.shown.missingLetter);
+    return toQString(provinces::name(r.picks[0])) + QStringLiteral("（目录中没有") + key +
            QStringLiteral("）");
 }
 
@@ -36,10 +35,54 @@ QString joined(const QString &first, const QString &second)
 {
     if (first.isEmpty() || second.isEmpty())
         return first + second;
-    return first + kStop + second;
+    return first + u'。' + second;
+}
+
+Description byShapeAlone(const Reading &r, const QString &type)
+{
+    Description d;
+    d.plate = shapes::plateText(r.shown);
+    d.type = type;
+    d.answer = toQString(shapes::unit(r.shown.shape));
+    if (d.answer.isEmpty())
+        d.answer = toQString(provinces::name(r.shown.province));
+    d.plateLine = joined(d.answer, type);
+    return d;
+}
+
+// A civil plate whose letter the lists do not give: its province, and the letter it shows.
+Description provinceAlone(const Reading &r, const QString &type)
+{
+    const bool lettered = !r.shown.missingLetter.empty();
+    Description d;
+    d.plate =
+        toQString(r.picks[0]) + (lettered ? toQString(r.shown.missingLetter) : QStringLiteral("…"));
+    d.type = type;
+    d.answer = lettered ? missingLetter(r) : toQString(provinces::name(r.picks[0]));
+    d.plateLine = joined(lettered ? d.answer : QString(), type);
+    return d;
 }
 
 } // namespace
+
+std::optional<Text> describe(Part part, QStringView text, QStringView letter) noexcept
+{
+    switch (part) {
+    case Part::CivilKey:
+        return civil::describe(text, letter);
+    case Part::MilitaryFirstLevel:
+        return military::describeFirstLevel(text);
+    case Part::MilitarySecondLevel:
+        return military::describeSecondLevel(text);
+    case Part::ArmedPoliceUnit:
+        return armedpolice::describeNumber(text);
+    case Part::ArmedPoliceBranch:
+        return armedpolice::branchName(text);
+    case Part::SpecialItem:
+        return special::describe(text);
+    }
+    return std::nullopt;
+}
 
 QString kindName(PlateKind kind)
 {
@@ -58,56 +101,53 @@ QString kindName(PlateKind kind)
 
 Description describe(const Reading &r)
 {
+    const QString type =
+        r.shown.shape == kNoShape ? QString() : toQString(shapes::type(r.shown.shape));
+    if (r.byShapeAlone())
+        return byShapeAlone(r, type);
+
+    const auto [first, second, third] = r.picks;
     Description d;
-    const QString first = toQString(r.parts[0]);
-    const QString second = toQString(r.parts[1]);
-    const QString third = toQString(r.parts[2]);
-    if (r.shape != kNoShape)
-        d.type = toQString(shapes::type(r.shape));
-
-    if (r.own) {
-        d.plate = shapes::ownPlate(r.shape, r.parts);
-        QString where = toQString(shapes::ownUnit(r.shape));
-        if (where.isEmpty())
-            where = toQString(shapes::provinceName(r.parts[0]));
-        d.answer = where.isEmpty() ? kindName(r.kind) : where;
-        d.beyond = joined(where, d.type);
-        return d;
-    }
-
+    d.type = type;
+    d.plateLine = type;
     switch (r.kind) {
     case PlateKind::Civil:
-        if (second.isEmpty()) {
-            d.plate = first + (r.unlisted.empty() ? QStringLiteral("…") : toQString(r.unlisted));
-            d.answer = r.unlisted.empty() ? kindName(r.kind) : unlistedLetter(r);
-            d.beyond = joined(r.unlisted.empty() ? QString() : d.answer, d.type);
-            return d;
-        }
-        d.plate = first + second;
-        d.answer = text(civil::describe(first, second));
+        if (second.empty())
+            return provinceAlone(r, type);
+        d.plate = toQString(first) + toQString(second);
+        d.answer = words(Part::CivilKey, first, second);
         break;
     case PlateKind::Military: {
-        d.plate = first.isEmpty() ? QString(u'…' + second) : QString(first + second);
+        d.plate = (first.empty() ? QStringLiteral("…") : toQString(first)) + toQString(second);
         QStringList said;
-        if (!first.isEmpty())
-            said << text(military::describeFirstLevel(first));
-        if (!second.isEmpty())
-            said << text(military::describeSecondLevel(second));
-        d.answer = said.join(kGap);
+        if (!first.empty())
+            said << words(Part::MilitaryFirstLevel, first);
+        if (!second.empty())
+            said << words(Part::MilitarySecondLevel, second);
+        d.answer = said.join(toQString(kGap));
         break;
     }
     case PlateKind::ArmedPolice:
-        d.plate = QStringLiteral("WJ") + (second.isEmpty() ? QStringLiteral("…") : second) +
-                  (third.isEmpty() ? QString() : QStringLiteral("-") + third);
-        d.answer = text(armedpolice::describeNumber(second)) + text(armedpolice::branchName(third));
+        d.plate = toQString(armedpolice::kPlatePrefix) +
+                  (second.empty() ? QStringLiteral("…") : toQString(second)) +
+                  (third.empty() ? QString() : QStringLiteral("-") + toQString(third));
+        d.answer = words(Part::ArmedPoliceUnit, second) + words(Part::ArmedPoliceBranch, third);
         break;
     case PlateKind::Special:
-        d.plate = first;
-        d.answer = text(special::describe(first));
+        d.plate = toQString(first);
+        d.answer = words(Part::SpecialItem, first);
         break;
     }
-    d.beyond = d.type;
     return d;
+}
+
+Columns columns(const Reading &reading)
+{
+    const Description d = describe(reading);
+    QString type = d.type;
+    if (type.isEmpty() && reading.kind == PlateKind::Special && !reading.byShapeAlone())
+        type = kindName(PlateKind::Special);
+    return {d.plate, kindName(reading.kind), d.answer, type};
 }
 
 } // namespace korvanta

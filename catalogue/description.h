@@ -3,8 +3,9 @@
 
 #pragma once
 
-// What a reading of a typed plate says, in the words a row, the window's plate line and the
-// command line show.
+// The words for a plate, whichever way it came in: the catalogue's words for what the window's
+// lists picked, and what a reading of a typed plate says in a row, in the window's plate line
+// and on the command line.
 
 #include "catalogue/reading.h"
 
@@ -13,23 +14,54 @@
 namespace korvanta
 {
 
+// What a search that finds nothing says, in the suggestions and on the command line.
+inline constexpr Text kNothingFound = u"没有找到与此相符的车牌、地名或拼音";
+// What stands between the columns of a row, and between two answers on one line.
+inline constexpr Text kGap = u"　";
+
+// The parts of a plate that the catalogues have words for, as the window's lists pick them.
+enum class Part : std::uint8_t {
+    CivilKey,            // a province followed by its letter
+    MilitaryFirstLevel,  // a military plate's first character
+    MilitarySecondLevel, // its letter
+    ArmedPoliceUnit,     // an armed-police unit number
+    ArmedPoliceBranch,   // an armed-police branch character
+    SpecialItem,         // a special plate or windscreen pass
+};
+
+// The catalogue's words for a part, found exactly as the lists' texts stand (a civil key is
+// `text` immediately followed by `letter`); none where the catalogue has no entry.
+std::optional<Text> describe(Part part, QStringView text, QStringView letter = {}) noexcept;
+
 struct Description {
     // The plate as read: the catalogue's key ("冀A", "甲A", "WJ02-消"), a special item, or what
-    // a plate of its own shape shows ("WJ琼", "VA").
+    // a plate read by its shape alone shows ("WJ琼", "VA").
     QString plate;
-    // The whole answer: the catalogue's text, the province behind a letter the catalogue lacks,
-    // or the place or unit that a plate of its own shape names (else the kind of plate).
+    // The whole answer: the catalogue's words, the province of a plate whose letter the
+    // catalogue lacks or that has no letter yet, or the place or unit that a plate read by its
+    // shape alone names; empty where none of these is known.
     QString answer;
     // What the plate is by its shape ("新能源汽车（纯电动）"), or nothing.
     QString type;
-    // What the plate says beyond what the picks answer: the window's plate line. For a reading
-    // that no list offers, all of it.
-    QString beyond;
+    // What the window's plate line says once the reading is applied: what the plate says that
+    // the lists' answers do not; for a plate read by its shape alone, all of it.
+    QString plateLine;
 };
 
 Description describe(const Reading &reading);
 
 // The kind of plate as the category buttons name it.
 QString kindName(PlateKind kind);
+
+// A row as the suggestions show it and the command line prints it: the plate, its kind, the
+// whole answer, and what the plate is (its type; for a special item without one, that it is a
+// special plate).
+struct Columns {
+    QString plate;
+    QString kind;
+    QString answer;
+    QString type;
+};
+Columns columns(const Reading &reading);
 
 } // namespace korvanta

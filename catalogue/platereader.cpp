@@ -6,10 +6,9 @@
 #include "catalogue/armedpolice.h"
 #include "catalogue/civil.h"
 #include "catalogue/military.h"
+#include "catalogue/provinces.h"
 #include "catalogue/shapes.h"
 #include "catalogue/special.h"
-
-#include <optional>
 
 namespace korvanta::plates
 {
@@ -48,14 +47,139 @@ char16_t plain(char16_t c)
     return c;
 }
 
-// The catalogue's own text of the item of `items` that is exactly `text`.
-std::optional<Text> itemOf(Items items, std::u16string_view text)
+// How the text from one place on fits the shapes.
+struct ShapesHere {
+    // The first shape that the text fits whole of those whose first characters are a civil key,
+    // of those whose first characters are an armed-police unit, and of any.
+    ShapeId civil = kNoShape;
+    ShapeId unit = kNoShape;
+    ShapeId any = kNoShape;
+    // The shapes it fits whole whose plates no list offers, in table order.
+    Bounded<ShapeId, 4> byShapeAlone;
+    // Whether every shape that it fits, or can still become, gives the first characters another
+    // meaning than a catalogue key: 粤X before 1234应急 is a rescue team's letter, not 顺德.
+    bool noKeyHere = false;
+    // Whether some shape fits whole and ends where the text ends.
+    bool toTheEnd = false;
+};
+
+ShapesHere scanShapes(std::u16string_view plate, std::size_t at)
 {
-    for (Text item : items) {
-        if (item == text)
-            return item;
+    ShapesHere here;
+    if (!shapes::mayStart(plate, at))
+        return here;
+    bool keyMayBe = false;
+    bool noListItemMayBe = false;
+    for (ShapeId id = 0; id < shapes::count(); ++id) {
+        const shapes::Fit fit = shapes::fit(id, plate, at);
+        if (fit == shapes::Fit::None)
+            continue;
+        const shapes::Names names = shapes::names(id);
+        keyMayBe |= names != shapes::Names::NoListItem;
+        noListItemMayBe |= names == shapes::Names::NoListItem;
+        if (fit != shapes::Fit::Whole)
+            continue;
+        here.toTheEnd |= at + shapes::length(id) == plate.size();
+        if (here.any == kNoShape)
+            here.any = id;
+        if (names == shapes::Names::CivilKey && here.civil == kNoShape)
+            here.civil = id;
+        if (names == shapes::Names::ArmedPoliceUnit && here.unit == kNoShape)
+            here.unit = id;
+        if (names == shapes::Names::NoListItem)
+            here.byShapeAlone.push(id);
     }
-    return std::nullopt;
+    here.noKeyHere = noListItemMayBe && !keyMayBe;
+    return here;
+}
+
+// The readings found so far, each once, the complete ones apart from the partial ones; and which
+// of them read the whole text as one plate.
+class Found
+{
+public:
+    explicit Found(std::u16string_view plate)
+        : m_plate(plate)
+    {
+    }
+
+    void add(const Reading &reading, std::size_t at)
+    {
+        Readings &readings = reading.complete() ? m_complete : m_partial;
+        if (!readings.contains(reading))
+            readings.push(reading);
+        const ShapeId shape = reading.shown.shape;
+        if (at == 0 && shape != kNoShape && shapes::length(shape) == m_plate.size() &&
+            !m_ofWholePlate.contains(reading))
+            m_ofWholePlate.push(reading);
+    }
+
+    // Every reading, the complete ones first. Where the text is one whole plate of some shape,
+    // only the readings of that plate stay, not those it merely starts with; special items read
+    // the plate by their own text, and stay with it.
+    Readings all(bool textIsOnePlate) const
+    {
+        Readings out;
+        for (const Readings *readings : {&m_complete, &m_partial}) {
+            for (const Reading &reading : *readings) {
+                const bool ofThePlate =
+                    m_ofWholePlate.contains(reading) ||
+                    (reading.kind == PlateKind::Special && !reading.byShapeAlone());
+                if ((!textIsOnePlate || ofThePlate) && !out.contains(reading))
+                    out.push(reading);
+            }
+        }
+        return out;
+    }
+
+private:
+    std::u16string_view m_plate;
+    Readings m_complete;
+    Readings m_partial;
+    Readings m_ofWholePlate;
+};
+
+// The special items that read the text from `at` on, by their own text.
+void readSpecialItems(std::u16string_view plate, std::size_t at, const ShapesHere &here,
+                      Found &found)
+{
+    const Items items = special::items();
+    for (std::size_t item = 0; item < items.size(); ++item) {
+        if (special::readsAt(item, plate, at) > 0)
+            found.add({PlateKind::Special, {items[item]}, {.shape = here.any}}, at);
+    }
+}
+
+// The plates from `at` on that no list offers, read by their shape alone.
+void readByShape(std::u16string_view plate, std::size_t at, const ShapesHere &here, Found &found)
+{
+    for (ShapeId id : here.byShapeAlone)
+        found.add({shapes::kind(id), {}, shapes::shown(id, plate, at)}, at);
+}
+
+// The catalogues' keys at `at`: a civil province and its letter (or the province alone), a
+// military first level and its second, an armed-police unit's plate.
+void readCatalogueKeys(std::u16string_view plate, std::size_t at, const ShapesHere &here,
+                       Found &found)
+{
+    const std::u16string_view next = plate.substr(at + 1, 1);
+    if (const Text province = provinces::at(plate, at); !province.empty() && !here.noKeyHere) {
+        const auto letter = itemOf(civil::letters(toQString(province)), next);
+        if (letter && civil::describe(toQString(province), toQString(*letter))) {
+            found.add({PlateKind::Civil, {province, *letter}, {.shape = here.civil}}, at);
+        } else {
+            const Text missing = next.empty() ? Text{} : shapes::capital(next.front());
+            found.add(
+                {PlateKind::Civil, {province}, {.shape = here.civil, .missingLetter = missing}},
+                at);
+        }
+    }
+    if (const auto first = itemOf(military::firstLevel(), plate.substr(at, 1))) {
+        const auto second = itemOf(military::secondLevel(), next);
+        found.add({PlateKind::Military, {*first, second.value_or(Text{})}}, at);
+    }
+    if (const auto unit = armedpolice::unitPlateAt(plate, at); unit && !here.noKeyHere)
+        found.add({PlateKind::ArmedPolice, *unit, {.shape = here.unit}}, at);
 }
 
 } // namespace
@@ -73,130 +197,17 @@ Readings read(QStringView text) noexcept
 {
     const Normalised normalised(text);
     const std::u16string_view plate = normalised.view();
-    Readings complete;
-    Readings partial;
-    // Whether the text is one whole plate of some shape: then only the readings of that plate
-    // stay, not those it merely starts with.
-    bool whole = false;
-    Readings ofWhole;
-    const auto add = [&](Readings &readings, const Reading &reading, std::size_t at,
-                         ShapeId shape) {
-        if (!readings.contains(reading))
-            readings.push(reading);
-        if (at == 0 && shape != kNoShape && shapes::length(shape) == plate.size() &&
-            !ofWhole.contains(reading))
-            ofWhole.push(reading);
-    };
-    const Items specialItems = special::items();
-    const Text branchStyle = armedpolice::branchStyle();
-    const Text plainStyle = armedpolice::plainStyle();
-    const auto shapeCount = static_cast<ShapeId>(shapes::count());
-
+    Found found(plate);
+    bool textIsOnePlate = false;
     for (std::size_t at = 0; at < plate.size(); ++at) {
-        // How the text from here on fits each shape: the first shape it fits whole of those
-        // whose first characters are a catalogue's key, and whether it fits, or can still become,
-        // a plate whose first characters name that key.
-        ShapeId civilShape = kNoShape;
-        ShapeId unitShape = kNoShape;
-        ShapeId anyShape = kNoShape;
-        bool civilMayBe = false;
-        bool unitMayBe = false;
-        bool ownMayBe = false;
-        std::array<ShapeId, 4> owns{};
-        std::size_t ownCount = 0;
-        const ShapeId tried = shapes::mayStart(plate, at) ? shapeCount : 0;
-        for (ShapeId id = 0; id < tried; ++id) {
-            const shapes::Fit fit = shapes::fit(id, plate, at);
-            if (fit == shapes::Fit::None)
-                continue;
-            const shapes::Names names = shapes::names(id);
-            civilMayBe |= names == shapes::Names::CivilKey;
-            unitMayBe |= names == shapes::Names::ArmedPoliceUnit;
-            ownMayBe |= names == shapes::Names::Own;
-            if (fit != shapes::Fit::Whole)
-                continue;
-            if (at == 0 && shapes::length(id) == plate.size())
-                whole = true;
-            if (anyShape == kNoShape)
-                anyShape = id;
-            if (names == shapes::Names::CivilKey && civilShape == kNoShape)
-                civilShape = id;
-            if (names == shapes::Names::ArmedPoliceUnit && unitShape == kNoShape)
-                unitShape = id;
-            if (names == shapes::Names::Own && ownCount < owns.size())
-                owns[ownCount++] = id;
-        }
-        // Characters that can only be a plate in which they mean something else are no
-        // catalogue key: 粤X before 1234应急 is a rescue team's letter, not 顺德.
-        const bool onlyOwn = ownMayBe && !civilMayBe && !unitMayBe;
-
-        for (std::size_t item = 0; item < specialItems.size(); ++item) {
-            if (special::readsAt(item, plate, at) > 0)
-                add(complete, {PlateKind::Special, {specialItems[item]}, anyShape}, at, anyShape);
-        }
-
+        const ShapesHere here = scanShapes(plate, at);
+        textIsOnePlate |= at == 0 && here.toTheEnd;
+        readSpecialItems(plate, at, here, found);
         // A special item comes before the plate of its own shape that it also is.
-        for (std::size_t i = 0; i < ownCount; ++i) {
-            Reading own{shapes::kind(owns[i]), shapes::ownParts(owns[i], plate, at), owns[i]};
-            own.own = true;
-            add(complete, own, at, owns[i]);
-        }
-
-        const std::u16string_view here = plate.substr(at, 1);
-        const std::u16string_view next = plate.substr(at + 1, 1);
-        // The province characters of the shapes are the civil catalogue's (a test holds them
-        // to it), found by a binary search.
-        if (const Text province = shapes::provinceAt(plate, at); !province.empty() && !onlyOwn) {
-            const auto letter = itemOf(civil::letters(toQString(province)), next);
-            if (letter && civil::describe(toQString(province), toQString(*letter))) {
-                add(complete, {PlateKind::Civil, {province, *letter}, civilShape}, at, civilShape);
-            } else {
-                Reading alone{PlateKind::Civil, {province}, civilShape};
-                if (!next.empty())
-                    alone.unlisted = shapes::capital(next.front());
-                add(partial, alone, at, civilShape);
-            }
-        }
-        if (const auto first = itemOf(military::firstLevel(), here)) {
-            if (const auto second = itemOf(military::secondLevel(), next))
-                add(complete, {PlateKind::Military, {*first, *second}}, at, kNoShape);
-            else
-                add(partial, {PlateKind::Military, {*first}}, at, kNoShape);
-        }
-        if (plate.substr(at, 2) == u"WJ" && !onlyOwn) {
-            if (const auto unit = itemOf(armedpolice::numbers(), plate.substr(at + 2, 2))) {
-                if (const auto branch = itemOf(armedpolice::branches(), plate.substr(at + 4, 1)))
-                    add(complete,
-                        {PlateKind::ArmedPolice, {branchStyle, *unit, *branch}, unitShape}, at,
-                        unitShape);
-                else
-                    add(complete, {PlateKind::ArmedPolice, {plainStyle, *unit}, unitShape}, at,
-                        unitShape);
-            }
-        }
+        readByShape(plate, at, here, found);
+        readCatalogueKeys(plate, at, here, found);
     }
-
-    if (whole) {
-        // Special items read the plate by their own text, and stay with it.
-        const auto ofThePlate = [&ofWhole](const Reading &reading) {
-            return ofWhole.contains(reading) ||
-                   (reading.kind == PlateKind::Special && !reading.own);
-        };
-        Readings kept;
-        for (const Readings *readings : {&complete, &partial}) {
-            for (const Reading &reading : *readings) {
-                if (ofThePlate(reading))
-                    kept.push(reading);
-            }
-        }
-        return kept;
-    }
-    Readings all = complete;
-    for (const Reading &reading : partial) {
-        if (!all.contains(reading))
-            all.push(reading);
-    }
-    return all;
+    return found.all(textIsOnePlate);
 }
 
 } // namespace korvanta::plates

@@ -4,7 +4,7 @@
 #pragma once
 
 // What a typed text can mean: a plate of one of the four kinds, named by the items that the
-// window's three lists would hold for it.
+// window's three lists would pick for it, and what its shape shows beyond them.
 
 #include "catalogue/table.h"
 
@@ -21,41 +21,61 @@ enum class PlateKind : std::uint8_t { Civil, Military, ArmedPolice, Special };
 using ShapeId = std::uint8_t;
 constexpr ShapeId kNoShape = 0xFF;
 
-struct Reading {
-    PlateKind kind = PlateKind::Civil;
-    // The item of the first, second and third list, in the lists' own text; an empty part is
-    // missing. Each is a view of the catalogue's constant text. A reading that no list offers
-    // (`own`) keeps here the province and the letters its plate shows.
-    std::array<Text, 3> parts{};
+// What a typed plate shows that no list picks: the shape it fits, and for a plate read by its
+// shape alone the province and the letters it shows. Each text is a view of constant text.
+struct Shown {
     // The shape that the typed plate fits whole, which says what the plate is; none while a
     // plate is being typed, or where it fits no shape.
     ShapeId shape = kNoShape;
-    // A province alone: the letter that followed it, which the civil catalogue does not list.
-    Text unlisted{};
-    // Read by its shape alone: the characters mean something that no list offers (an
-    // emergency-rescue team, a 2012-style military or armed-police plate).
-    bool own = false;
+    // The province the plate shows ("琼" of WJ琼12345), and the letters that vary from plate to
+    // plate of its shape ("X" of 粤X·1234应急).
+    Text province{};
+    std::array<Text, 2> letters{};
+    // The letter after a province that the civil catalogue does not list ("N" of 京N·12345).
+    Text missingLetter{};
+};
 
-    // Whether the part that gives the answer is there: the letter of a civil or military plate,
-    // the unit of an armed-police plate, the item of a special one; a reading of its own shape
-    // is complete by being whole.
+struct Reading {
+    PlateKind kind = PlateKind::Civil;
+    // The items that the window's first, second and third list would pick, in the lists' own
+    // text (views of the catalogue's constant text); an empty item is one left for the person to
+    // choose. A plate whose characters mean something that no list offers (an emergency-rescue
+    // team, a 2012-style military or armed-police plate) has none, and is read by its shape alone.
+    std::array<Text, 3> picks{};
+    Shown shown{};
+
+    bool byShapeAlone() const noexcept
+    {
+        return picks[0].empty() && picks[1].empty() && picks[2].empty();
+    }
+
+    // Whether the pick that gives the answer is there: the letter of a civil or military plate,
+    // the unit of an armed-police plate, the item of a special one. A plate read by its shape
+    // alone is complete by being whole.
     bool complete() const noexcept
     {
-        if (own)
-            return true;
         switch (kind) {
         case PlateKind::Civil:
         case PlateKind::Military:
-            return !parts[0].empty() && !parts[1].empty();
+            return byShapeAlone() || (!picks[0].empty() && !picks[1].empty());
         case PlateKind::ArmedPolice:
-            return !parts[1].empty();
+            return byShapeAlone() || !picks[1].empty();
         case PlateKind::Special:
-            return !parts[0].empty();
+            return byShapeAlone() || !picks[0].empty();
         }
         return false;
     }
 
-    friend bool operator==(const Reading &, const Reading &) = default;
+    // Two readings are the same when a person is shown the same row: the same kind and picks,
+    // and for a plate read by its shape alone the same province and letters. What else the
+    // plate's shape says stays with the first of them.
+    friend bool operator==(const Reading &a, const Reading &b) noexcept
+    {
+        if (a.kind != b.kind || a.picks != b.picks)
+            return false;
+        return !a.byShapeAlone() ||
+               (a.shown.province == b.shown.province && a.shown.letters == b.shown.letters);
+    }
 };
 
 // A small list of fixed capacity, so that reading and searching allocate nothing.

@@ -154,18 +154,15 @@ Rows lookUp(QStringView text) noexcept
     Rows rows;
     // One row a plate: what a typed plate's shape adds stays with the first row that names it.
     const auto add = [&rows](search::Found found, const Reading &reading) {
-        for (const Row &row : rows) {
-            if (row.reading.kind == reading.kind && row.reading.parts == reading.parts &&
-                row.reading.own == reading.own)
-                return;
-        }
-        rows.push({found, reading});
+        if (std::none_of(rows.begin(), rows.end(),
+                         [&reading](const Row &row) { return row.reading == reading; }))
+            rows.push({found, reading});
     };
     const auto addFound = [&](search::Found kind, const Hits &found) {
         const auto documents = index::documents();
         for (std::size_t d = 0; d < documents.size() && !rows.full(); ++d) {
             if (found[d])
-                add(kind, {documents[d].kind, documents[d].parts});
+                add(kind, {documents[d].kind, documents[d].picks});
         }
     };
 

@@ -16,7 +16,7 @@ namespace korvanta::search::index
 
 struct Document {
     PlateKind kind;
-    std::array<Text, 3> parts;
+    std::array<Text, 3> picks;
     Text text; // what is searched
 };
 

@@ -3,6 +3,9 @@
 
 #include "catalogue/shapes.h"
 
+#include "catalogue/armedpolice.h"
+#include "catalogue/provinces.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -21,7 +24,8 @@ enum class Slot : std::uint8_t {
 struct Position {
     Slot slot = Slot::OneOf;
     Text chars{};
-    // A letter that varies from plate to plate ("@" or "[...]"), which an own reading keeps.
+    // A letter that varies from plate to plate ("@" or "[...]"), which a plate read by its shape
+    // alone shows.
     bool varies = false;
 };
 
@@ -31,8 +35,8 @@ struct Shape {
     PlateKind kind;
     Names names;
     Text type;
-    // For an own shape: how a row writes it ("%" the province, "1" and "2" the letters it
-    // shows), and the unit it names by its shape alone.
+    // For a shape whose plates no list offers: how a row writes it ("%" the province, "1" and
+    // "2" the letters it shows), and the unit it names by its shape alone.
     Text label{};
     Text unit{};
 
@@ -40,8 +44,8 @@ struct Shape {
     std::size_t length = 0;
 
     // `pattern` gives the plate position by position: "%" a province, "@" a capital, "*" a digit
-    // or a capital other than I and O, "#" a digit, "[...]" one of the characters between the
-    // brackets, anything else itself.
+    // or a capital other than I and O, "#" a digit, "&" an armed-police branch character,
+    // "[...]" one of the characters between the brackets, anything else itself.
     consteval Shape(PlateKind kind, Names names, Text pattern, Text type, Text label = {},
                     Text unit = {})
         : kind(kind)
@@ -67,6 +71,9 @@ struct Shape {
                 break;
             case u'#':
                 at.slot = Slot::Digit;
+                break;
+            case u'&':
+                at.chars = armedpolice::kBranchCharacters;
                 break;
             case u'[': {
                 const std::size_t end = pattern.find(u']', i);
@@ -126,51 +133,60 @@ constexpr Shape kShapes[] = {
     // and the team's letter. The letters, X fire and rescue and S forest fire brigade, from
     // 贺州消防's account of its change to these plates on 1 January 2019, as a fire-engine
     // maker's news page reprints it; X also in 汽车之家《车牌前的WJ代表什么?》(2025-10-16).
-    {Special, Own, u"%[X]####应急", u"应急救援车辆（消防救援）", u"%1…应急"},
-    {Special, Own, u"%[S]####应急", u"应急救援车辆（森林消防）", u"%1…应急"},
-    {Special, Own, u"应急%###[X]", u"应急救援车辆（消防救援）", u"应急%…1"},
-    {Special, Own, u"应急%###[S]", u"应急救援车辆（森林消防）", u"应急%…1"},
+    {Special, NoListItem, u"%[X]####应急", u"应急救援车辆（消防救援）", u"%1…应急"},
+    {Special, NoListItem, u"%[S]####应急", u"应急救援车辆（森林消防）", u"%1…应急"},
+    {Special, NoListItem, u"应急%###[X]", u"应急救援车辆（消防救援）", u"应急%…1"},
+    {Special, NoListItem, u"应急%###[S]", u"应急救援车辆（森林消防）", u"应急%…1"},
     // Embassy plates: 使 and two groups of three digits, the country's code and the car's
     // (GA 36-2018's 使馆汽车号牌; 汽车之家《外国驻华使领馆的汽车牌照是怎样的》: "使224-009"),
     // and the older plates whose 使 follows the six digits, as the plate pattern that circulates
     // in public plate-checking code has them ("[0-9]{6}使").
-    {Civil, Own, u"使######", u"使馆汽车", u"使"},
-    {Civil, Own, u"######使", u"使馆汽车", u"…使"},
+    {Civil, NoListItem, u"使######", u"使馆汽车", u"使"},
+    {Civil, NoListItem, u"######使", u"使馆汽车", u"…使"},
     // The 2012-style military plates, issued from 2013: two capitals and five digits, the first
     // one of V K H B S L J N G C E (the first letters that the circulating plate pattern allows,
     // and the pages found name). What the letters mean is said differently by every page found,
     // and none says what they mean since the 2016 reform, so only the kind is said.
-    {Military, Own, u"[VKHBSLJNGCE]@#####", u"军队车辆（2012式号牌）", u"12"},
+    {Military, NoListItem, u"[VKHBSLJNGCE]@#####", u"军队车辆（2012式号牌）", u"12"},
     // The 2012-style armed-police plates (汽车之家《车牌前的WJ代表什么?》, 2025-10-16): WJ, the
     // province of the corps or nothing for the headquarters (whose plate shows a dot there),
     // then five digits, or four digits and a letter: J, B and T there, and T D S H B X J in the
     // circulating plate pattern (whose example elsewhere is WJ粤-8888X); what each letter means
     // is not said.
-    {ArmedPolice, Own, u"WJ#####", u"武警车辆（2012式号牌）", u"WJ·", u"武警总部"},
-    {ArmedPolice, Own, u"WJ####[TDSHBXJ]", u"武警车辆（2012式号牌）", u"WJ·…1", u"武警总部"},
-    {ArmedPolice, Own, u"WJ%#####", u"武警车辆（2012式号牌）", u"WJ%"},
-    {ArmedPolice, Own, u"WJ%####[TDSHBXJ]", u"武警车辆（2012式号牌）", u"WJ%…1"},
+    {ArmedPolice, NoListItem, u"WJ#####", u"武警车辆（2012式号牌）", u"WJ·", u"武警总部"},
+    {ArmedPolice, NoListItem, u"WJ####[TDSHBXJ]", u"武警车辆（2012式号牌）", u"WJ·…1", u"武警总部"},
+    {ArmedPolice, NoListItem, u"WJ%#####", u"武警车辆（2012式号牌）", u"WJ%"},
+    {ArmedPolice, NoListItem, u"WJ%####[TDSHBXJ]", u"武警车辆（2012式号牌）", u"WJ%…1"},
     // The 2007-style armed-police plates of the catalogue: WJ, the unit's two digits, then a
     // branch character and four digits, or five digits (UC知道, 2024-05-10).
-    {ArmedPolice, ArmedPoliceUnit, u"WJ##[消边通森金警电]####", u""},
+    {ArmedPolice, ArmedPoliceUnit, u"WJ##&####", u""},
     {ArmedPolice, ArmedPoliceUnit, u"WJ#######", u""},
 };
 
-// Provinces by their character: 《中华人民共和国行政区划简册》's short names, the ones the
-// civil catalogue lists.
-constexpr KeyedTable<Text, 31> kProvinceNames({
-    {u"京", u"北京市"}, {u"津", u"天津市"}, {u"沪", u"上海市"}, {u"渝", u"重庆市"},
-    {u"冀", u"河北省"}, {u"晋", u"山西省"}, {u"蒙", u"内蒙古自治区"}, {u"辽", u"辽宁省"},
-    {u"吉", u"吉林省"}, {u"黑", u"黑龙江省"}, {u"苏", u"江苏省"}, {u"浙", u"浙江省"},
-    {u"皖", u"安徽省"}, {u"闽", u"福建省"}, {u"赣", u"江西省"}, {u"鲁", u"山东省"},
-    {u"豫", u"河南省"}, {u"鄂", u"湖北省"}, {u"湘", u"湖南省"}, {u"粤", u"广东省"},
-    {u"桂", u"广西壮族自治区"}, {u"琼", u"海南省"}, {u"川", u"四川省"}, {u"贵", u"贵州省"},
-    {u"云", u"云南省"}, {u"藏", u"西藏自治区"}, {u"陕", u"陕西省"}, {u"甘", u"甘肃省"},
-    {u"青", u"青海省"}, {u"宁", u"宁夏回族自治区"}, {u"新", u"新疆维吾尔自治区"},
-});
 // clang-format on
 
 static_assert(std::size(kShapes) < kNoShape);
+
+// The shapes of the catalogue's armed-police plates begin as the catalogue reads a unit's plate:
+// its prefix and the unit's digits.
+consteval bool unitShapesBeginAsTheCatalogueReads()
+{
+    const Text prefix = armedpolice::kPlatePrefix;
+    for (const Shape &shape : kShapes) {
+        if (shape.names != ArmedPoliceUnit)
+            continue;
+        for (std::size_t i = 0; i < prefix.size(); ++i) {
+            if (shape.positions[i].chars != prefix.substr(i, 1))
+                return false;
+        }
+        for (std::size_t i = 0; i < armedpolice::kUnitDigits; ++i) {
+            if (shape.positions[prefix.size() + i].slot != Slot::Digit)
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(unitShapesBeginAsTheCatalogueReads());
 
 constexpr Text kCapitals = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
@@ -184,34 +200,12 @@ bool isCapital(char16_t c)
     return c >= u'A' && c <= u'Z';
 }
 
-// The province characters in code order, with their places among the keys of kProvinceNames:
-// every character of a pasted text is tried, so the test is a binary search.
-struct ProvinceIndex {
-    std::array<char16_t, 31> characters{};
-    std::array<std::uint8_t, 31> keys{};
-};
-constexpr ProvinceIndex kProvinceIndex = [] {
-    ProvinceIndex index;
-    const Items keys = kProvinceNames.keys();
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        index.characters[i] = keys[i].front();
-        index.keys[i] = static_cast<std::uint8_t>(i);
-    }
-    for (std::size_t i = 1; i < keys.size(); ++i) { // insertion sort, at compile time
-        for (std::size_t j = i; j > 0 && index.characters[j] < index.characters[j - 1]; --j) {
-            std::swap(index.characters[j], index.characters[j - 1]);
-            std::swap(index.keys[j], index.keys[j - 1]);
-        }
-    }
-    return index;
-}();
-
 bool fits(const Position &position, std::u16string_view plate, std::size_t at)
 {
     const char16_t c = plate[at];
     switch (position.slot) {
     case Slot::Province:
-        return !provinceAt(plate, at).empty();
+        return !provinces::at(plate, at).empty();
     case Slot::Capital:
         return isCapital(c);
     case Slot::Serial:
@@ -267,17 +261,6 @@ constexpr Starts kStarts = [] {
 
 } // namespace
 
-Text provinceAt(std::u16string_view plate, std::size_t at) noexcept
-{
-    if (at >= plate.size())
-        return {};
-    const auto &characters = kProvinceIndex.characters;
-    const auto found = std::lower_bound(characters.begin(), characters.end(), plate[at]);
-    if (found == characters.end() || *found != plate[at])
-        return {};
-    return kProvinceNames.keys()[kProvinceIndex.keys[std::size_t(found - characters.begin())]];
-}
-
 bool mayStart(std::u16string_view plate, std::size_t at) noexcept
 {
     const char16_t c = plate[at];
@@ -286,7 +269,7 @@ bool mayStart(std::u16string_view plate, std::size_t at) noexcept
     const auto others = kStarts.others.begin();
     if (std::find(others, others + kStarts.otherCount, c) != others + kStarts.otherCount)
         return true;
-    return kStarts.province && !provinceAt(plate, at).empty();
+    return kStarts.province && !provinces::at(plate, at).empty();
 }
 
 std::size_t count() noexcept
@@ -330,39 +313,39 @@ Fit fit(ShapeId id, std::u16string_view plate, std::size_t from) noexcept
     return Fit::Whole;
 }
 
-std::array<Text, 3> ownParts(ShapeId id, std::u16string_view plate, std::size_t from) noexcept
+Shown shown(ShapeId id, std::u16string_view plate, std::size_t from) noexcept
 {
     const Shape &shape = kShapes[id];
-    std::array<Text, 3> parts{};
-    std::size_t letters = 1;
+    Shown out{.shape = id};
+    std::size_t letters = 0;
     for (std::size_t i = 0; i < shape.length && from + i < plate.size(); ++i) {
         const Position &position = shape.positions[i];
         if (position.slot == Slot::Province) {
-            parts[0] = provinceAt(plate, from + i);
-        } else if (position.varies && letters < parts.size() && isCapital(plate[from + i])) {
-            parts[letters++] = capital(plate[from + i]);
+            out.province = provinces::at(plate, from + i);
+        } else if (position.varies && letters < out.letters.size() && isCapital(plate[from + i])) {
+            out.letters[letters++] = capital(plate[from + i]);
         }
     }
-    return parts;
+    return out;
 }
 
-QString ownPlate(ShapeId id, const std::array<Text, 3> &parts)
+QString plateText(const Shown &shown)
 {
     QString out;
-    for (char16_t c : kShapes[id].label) {
+    for (char16_t c : kShapes[shown.shape].label) {
         if (c == u'%')
-            out += toQString(parts[0]);
+            out += toQString(shown.province);
         else if (c == u'1')
-            out += toQString(parts[1]);
+            out += toQString(shown.letters[0]);
         else if (c == u'2')
-            out += toQString(parts[2]);
+            out += toQString(shown.letters[1]);
         else
             out += QChar(c);
     }
     return out;
 }
 
-Text ownUnit(ShapeId id) noexcept
+Text unit(ShapeId id) noexcept
 {
     return kShapes[id].unit;
 }
@@ -370,11 +353,6 @@ Text ownUnit(ShapeId id) noexcept
 Text capital(char16_t c) noexcept
 {
     return isCapital(c) ? kCapitals.substr(c - u'A', 1) : Text{};
-}
-
-Text provinceName(Text province) noexcept
-{
-    return kProvinceNames.find(toQString(province)).value_or(Text{});
 }
 
 } // namespace korvanta::shapes

@@ -22,7 +22,7 @@ namespace korvanta::shapes
 enum class Names : std::uint8_t {
     CivilKey,        // a province and its letter: a key of the civil catalogue
     ArmedPoliceUnit, // "WJ" and a unit number of the armed-police catalogue
-    Own,             // something no list offers: the plate is read by its shape alone
+    NoListItem,      // something no list offers: the plate is read by its shape alone
 };
 
 // How far a text fits a shape from a given place.
@@ -49,22 +49,15 @@ bool mayStart(std::u16string_view plate, std::size_t at) noexcept;
 // How `plate` (normalised as the plate reader does it) fits shape `id` from `from` on.
 Fit fit(ShapeId id, std::u16string_view plate, std::size_t from) noexcept;
 
-// For a plate of an own shape that fits whole at `from`: the parts a reading keeps of it (the
-// province, and the letters that the plate shows), as views of constant text.
-std::array<Text, 3> ownParts(ShapeId id, std::u16string_view plate, std::size_t from) noexcept;
-// How a reading of an own shape is written in a row: "WJ琼", "VA", "粤X…应急".
-QString ownPlate(ShapeId id, const std::array<Text, 3> &parts);
-// The unit or place that a plate of an own shape names by its shape alone ("武警总部"), if any.
-Text ownUnit(ShapeId id) noexcept;
-
-// The province character at `at` of `plate` as constant text, or nothing.
-Text provinceAt(std::u16string_view plate, std::size_t at) noexcept;
+// What a plate of shape `id` that fits whole at `from` shows: the shape, its province and the
+// letters that vary from plate to plate, as views of constant text.
+Shown shown(ShapeId id, std::u16string_view plate, std::size_t from) noexcept;
+// How a plate read by its shape alone is written in a row: "WJ琼", "VA", "粤X…应急".
+QString plateText(const Shown &shown);
+// The unit or place that a plate of a shape names by its shape alone ("武警总部"), if any.
+Text unit(ShapeId id) noexcept;
 
 // The one capital letter `c` as constant text, or nothing where `c` is not a capital A to Z.
 Text capital(char16_t c) noexcept;
-
-// The name of the province whose character is `province` ("北京市" for "京"); empty for any
-// other text.
-Text provinceName(Text province) noexcept;
 
 } // namespace korvanta::shapes

@@ -47,6 +47,16 @@ inline bool sameText(QStringView text, Text catalogue) noexcept
     return toText(text) == catalogue;
 }
 
+// The catalogue's own text of the item of `items` that is exactly `text`, or none.
+constexpr std::optional<Text> itemOf(Items items, Text text) noexcept
+{
+    for (Text item : items) {
+        if (item == text)
+            return item;
+    }
+    return std::nullopt;
+}
+
 namespace detail
 {
 

@@ -60,7 +60,7 @@ private slots:
             << QStringList{QStringLiteral("粤B\t民用车辆\t广东省深圳市车辆\t新能源汽车（纯电动）")};
         QTest::newRow("a place: several rows, the whole answer")
             << QStringList{QStringLiteral("--read=宁波")} << QByteArray() << 0
-            << QStringList{QStringLiteral("浙B\t民用车辆\t浙江省宁波市车辆\t"), QStringLiteral("宁…\t民用车辆\t民用车辆\t")};
+            << QStringList{QStringLiteral("浙B\t民用车辆\t浙江省宁波市车辆\t"), QStringLiteral("宁…\t民用车辆\t宁夏回族自治区\t")};
         QTest::newRow("nothing found")
             << QStringList{QStringLiteral("--read"), QStringLiteral("xyzzy")} << QByteArray() << 1
             << QStringList{miss};
@@ -69,7 +69,7 @@ private slots:
             << QByteArray("WJ·12345\r\n\n123456使\n")
             << 0
             << QStringList{QStringLiteral("WJ·12345\tWJ·\t武警车辆\t武警总部\t武警车辆（2012式号牌）"),
-                           QStringLiteral("123456使\t…使\t民用车辆\t民用车辆\t使馆汽车")};
+                           QStringLiteral("123456使\t…使\t民用车辆\t\t使馆汽车")};
         QTest::newRow("standard input, one not found")
             << QStringList{QStringLiteral("--read"), QStringLiteral("-")}
             << QByteArray("冀A12345\nqqq\n")

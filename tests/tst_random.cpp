@@ -301,7 +301,7 @@ struct Model {
         const Reading &reading = rows[0].reading;
         chooseCategory(int(reading.kind) + 1);
         for (int i = 0; i < 3; ++i) {
-            const QString part = toQString(reading.parts[i]);
+            const QString part = toQString(reading.picks[i]);
             if ((i > 0 && !lists[i].enabled) || part.isEmpty() || !lists[i].items.contains(part))
                 return;
             t(i) = part;

@@ -20,7 +20,7 @@ const char *const kKinds[] = {"civil", "military", "armed police", "special"};
 QString spelled(const Reading &reading)
 {
     QStringList words{QLatin1String(kKinds[int(reading.kind)])};
-    for (Text part : reading.parts)
+    for (Text part : reading.picks)
         words << (part.empty() ? QStringLiteral("-") : toQString(part));
     while (words.last() == QStringLiteral("-"))
         words.removeLast();

@@ -6,6 +6,7 @@
 
 #include "catalogue/civil.h"
 #include "catalogue/description.h"
+#include "catalogue/provinces.h"
 #include "catalogue/search.h"
 #include "catalogue/shapes.h"
 
@@ -47,8 +48,8 @@ namespace
 // the command line prints it.
 QString spelled(const search::Row &row)
 {
-    const Description d = describe(row.reading);
-    return QStringList{d.plate, kindName(row.reading.kind), d.answer, d.type}.join(u'\t');
+    const Columns c = columns(row.reading);
+    return QStringList{c.plate, c.kind, c.answer, c.type}.join(u'\t');
 }
 
 QStringList spelled(const search::Rows &rows)
@@ -101,14 +102,14 @@ private slots:
         row("粤Z·1234澳", {"粤Z", "民用车辆", "香港、澳门特别行政区进入内地车辆", "港澳入出境车"});
         // Embassy, in both styles.
         row("使123·456", {"使aaaaa", "特种牌照", "外国大使馆用车或国外在中国有外交豁免权的国家政府机构专用车", "使馆汽车"});
-        row("123456使", {"…使", "民用车辆", "民用车辆", "使馆汽车"});
+        row("123456使", {"…使", "民用车辆", "", "使馆汽车"});
         // Emergency rescue, car and motorcycle.
         row("粤X·1234应急", {"粤X…应急", "特种牌照", "广东省", "应急救援车辆（消防救援）"});
         row("川S·1234应急", {"川S…应急", "特种牌照", "四川省", "应急救援车辆（森林消防）"});
         row("应急粤·123X", {"应急粤…X", "特种牌照", "广东省", "应急救援车辆（消防救援）"});
-        // Military, 2012 style.
-        row("VA·12345", {"VA", "军用车辆", "军用车辆", "军队车辆（2012式号牌）"});
-        row("KA·12345", {"KA", "军用车辆", "军用车辆", "军队车辆（2012式号牌）"});
+        // Military, 2012 style: the kind alone, no answer.
+        row("VA·12345", {"VA", "军用车辆", "", "军队车辆（2012式号牌）"});
+        row("KA·12345", {"KA", "军用车辆", "", "军队车辆（2012式号牌）"});
         // Armed police, 2012 style: the headquarters' dot, a corps' province, a letter.
         row("WJ·12345", {"WJ·", "武警车辆", "武警总部", "武警车辆（2012式号牌）"});
         row("WJ·1234J", {"WJ·…J", "武警车辆", "武警总部", "武警车辆（2012式号牌）"});
@@ -198,19 +199,19 @@ private slots:
         }
     }
 
-    // The shapes know the civil catalogue's provinces, each by its name, and no others.
+    // The provinces are the civil catalogue's, each with its name, and no others.
     void everyProvinceNamed()
     {
         const Items provinces = civil::provinces();
         for (Text province : provinces) {
-            QVERIFY2(!shapes::provinceName(province).empty(), qPrintable(toQString(province)));
-            QCOMPARE(toQString(shapes::provinceAt(province, 0)), toQString(province));
+            QVERIFY2(!provinces::name(province).empty(), qPrintable(toQString(province)));
+            QCOMPARE(toQString(provinces::at(province, 0)), toQString(province));
         }
         for (char16_t c = 0x4E00; c < 0x9FA6; ++c) {
             const Text one(&c, 1);
             const bool listed =
                 std::find(provinces.begin(), provinces.end(), one) != provinces.end();
-            QCOMPARE(!shapes::provinceAt(one, 0).empty(), listed);
+            QCOMPARE(!provinces::at(one, 0).empty(), listed);
         }
     }
 

@@ -384,10 +384,10 @@ private slots:
             }
         };
         for (const auto &document : search::index::documents()) {
-            for (Text part : document.parts)
+            for (Text part : document.picks)
                 collect(toQString(part));
             collect(toQString(document.text));
-            collect(rowText({search::Found::Plate, {document.kind, document.parts}}));
+            collect(rowText({search::Found::Plate, {document.kind, document.picks}}));
         }
         for (Text item : civil::describedKeys())
             collect(toQString(item));
@@ -400,7 +400,7 @@ private slots:
               "京N·12345"}) {
             for (const search::Row &row : search::lookUp(QString::fromUtf8(plate))) {
                 collect(rowText(row));
-                collect(describe(row.reading).beyond);
+                collect(describe(row.reading).plateLine);
             }
         }
         for (const QWidget *widget : form->findChildren<QWidget *>()) {

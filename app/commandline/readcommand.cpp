@@ -24,8 +24,6 @@ namespace korvanta
 namespace
 {
 
-const QString kNothingFound = QStringLiteral("没有找到与此相符的车牌、地名或拼音");
-
 // Whether the command line is one for the reader rather than for the window (whose own options,
 // such as -platform or -style, Qt reads).
 bool asksForReader(int argc, char *argv[])
@@ -84,8 +82,8 @@ void write(FILE *stream, const QString &text)
 
 QString rowLine(const search::Row &row)
 {
-    const Description d = describe(row.reading);
-    return d.plate + u'\t' + kindName(row.reading.kind) + u'\t' + d.answer + u'\t' + d.type;
+    const Columns c = columns(row.reading);
+    return QStringList{c.plate, c.kind, c.answer, c.type}.join(u'\t');
 }
 
 // Every row for one text; whether there was any.
@@ -93,7 +91,7 @@ bool readOne(const QString &text)
 {
     const search::Rows rows = search::lookUp(text);
     if (rows.empty()) {
-        write(stdout, kNothingFound + u'\n');
+        write(stdout, toQString(kNothingFound) + u'\n');
         return false;
     }
     for (const search::Row &row : rows)
@@ -118,7 +116,8 @@ bool readLines()
         }
         const search::Rows rows = search::lookUp(line);
         allFound &= !rows.empty();
-        write(stdout, line + u'\t' + (rows.empty() ? kNothingFound : rowLine(rows[0])) + u'\n');
+        write(stdout,
+              line + u'\t' + (rows.empty() ? toQString(kNothingFound) : rowLine(rows[0])) + u'\n');
         std::fflush(stdout);
     }
     return allFound;

@@ -27,8 +27,6 @@ namespace
 {
 
 const QString kHint = QStringLiteral("输入或粘贴车牌号，如 冀A·12345，也可输入地名或拼音");
-const QString kNothingFound = QStringLiteral("没有找到与此相符的车牌、地名或拼音");
-const QString kGap = QStringLiteral("　");
 // A suggestion shows this much of a long answer; the popup is never wider than this many of the
 // field's widths.
 constexpr qsizetype kShownAnswer = 24;
@@ -42,15 +40,11 @@ QString shortened(const QString &text)
     return trimmed.size() <= kShownAnswer ? trimmed : trimmed.first(kShownAnswer) + u'…';
 }
 
-// The row's columns: the plate, its answer, and what it is (for a special item without a type
-// of its own, that it is one).
+// The columns a row shows: the plate, its answer, and what it is.
 QStringList columnsOf(const search::Row &row)
 {
-    const Description d = describe(row.reading);
-    QString type = d.type;
-    if (type.isEmpty() && row.reading.kind == PlateKind::Special && !row.reading.own)
-        type = kindName(PlateKind::Special);
-    return {d.plate, shortened(d.answer), type};
+    const Columns c = columns(row.reading);
+    return {c.plate, shortened(c.answer), c.type};
 }
 
 } // namespace
@@ -102,7 +96,7 @@ QString rowText(const search::Row &row)
 {
     QStringList columns = columnsOf(row);
     columns.removeAll(QString());
-    return columns.join(kGap);
+    return columns.join(toQString(kGap));
 }
 
 SuggestionPopup::SuggestionPopup(QWidget *field)
@@ -160,7 +154,7 @@ void SuggestionPopup::showRows(const search::Rows &rows)
     }
     setPalette(colours);
     const QFontMetrics metrics = m_list->fontMetrics();
-    const int gap = metrics.horizontalAdvance(kGap);
+    const int gap = metrics.horizontalAdvance(toQString(kGap));
     std::array<int, 3> widths{};
     {
         const QSignalBlocker quiet(m_list);
@@ -173,9 +167,9 @@ void SuggestionPopup::showRows(const search::Rows &rows)
                 widths[i] = qMax(widths[i], metrics.horizontalAdvance(columns[int(i)]));
         }
         if (rows.empty()) {
-            auto *nothing = new QListWidgetItem(kNothingFound, m_list);
+            auto *nothing = new QListWidgetItem(toQString(kNothingFound), m_list);
             nothing->setFlags(Qt::NoItemFlags);
-            widths[0] = metrics.horizontalAdvance(kNothingFound);
+            widths[0] = metrics.horizontalAdvance(toQString(kNothingFound));
         }
         m_list->setCurrentRow(rows.empty() ? -1 : 0);
     }
@@ -276,7 +270,7 @@ void TypedPlate::suggest(const QString &text)
     // While it shows, a click anywhere else closes it, and still reaches what it hit.
     qApp->installEventFilter(this);
     if (rows.empty() && !saidNothing)
-        m_voice->announce(kNothingFound);
+        m_voice->announce(toQString(kNothingFound));
 }
 
 void TypedPlate::apply(const search::Row &row)
