@@ -8,6 +8,9 @@
 #include <QProcessEnvironment>
 #include <QTest>
 
+#include <memory>
+#include <vector>
+
 namespace
 {
 
@@ -94,14 +97,55 @@ private slots:
             QVERIFY(!run.errors.isEmpty());
     }
 
+    // Our own options, each by every name it has.
+    void helpAndVersion_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QStringList>("says");
+        const QStringList help{QStringLiteral("--read <TEXT>")};
+        QTest::newRow("--help") << QStringLiteral("--help") << help;
+        QTest::newRow("-h") << QStringLiteral("-h") << help;
+        QTest::newRow("-?") << QStringLiteral("-?") << help;
+        QTest::newRow("--help-all")
+            << QStringLiteral("--help-all") << QStringList{help[0], QStringLiteral("-style NAME")};
+        QTest::newRow("--version")
+            << QStringLiteral("--version") << QStringList{QStringLiteral("korvanta 1.")};
+        QTest::newRow("-v") << QStringLiteral("-v") << QStringList{QStringLiteral("korvanta 1.")};
+    }
     void helpAndVersion()
     {
-        const Run help = korvanta({QStringLiteral("--help")});
-        QCOMPARE(help.status, 0);
-        QVERIFY(help.lines.join(u'\n').contains(QStringLiteral("--read <TEXT>")));
-        const Run version = korvanta({QStringLiteral("--version")});
-        QCOMPARE(version.status, 0);
-        QVERIFY(version.lines.value(0).startsWith(QStringLiteral("korvanta ")));
+        QFETCH(QString, option);
+        QFETCH(QStringList, says);
+        const Run run = korvanta({option});
+        QCOMPARE(run.status, 0);
+        for (const QString &words : std::as_const(says))
+            QVERIFY2(run.lines.join(u'\n').contains(words), qPrintable(words));
+    }
+
+    // The window's own options are Qt's, never taken for ours, even where they start with one
+    // of our short names: the window starts and stays up.
+    void windowOptionsStartTheWindow()
+    {
+        const QList<QStringList> commandLines = {
+            {QStringLiteral("-reverse")},
+            {QStringLiteral("-style"), QStringLiteral("fusion")},
+            {QStringLiteral("-hello")}};
+        std::vector<std::unique_ptr<QProcess>> windows;
+        for (const QStringList &arguments : commandLines) {
+            // On the test's own platform (offscreen, or Windows under Wine).
+            auto process = std::make_unique<QProcess>();
+            process->start(QStringLiteral(KORVANTA_BINARY), arguments);
+            QVERIFY(process->waitForStarted());
+            windows.push_back(std::move(process));
+        }
+        QTest::qWait(2000);
+        for (std::size_t i = 0; i < windows.size(); ++i) {
+            QVERIFY2(windows[i]->state() == QProcess::Running,
+                     qPrintable(commandLines[qsizetype(i)].join(u' ') + u' ' +
+                                QString::fromUtf8(windows[i]->readAllStandardError())));
+            windows[i]->kill();
+            windows[i]->waitForFinished();
+        }
     }
 };
 

@@ -12,8 +12,10 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <array>
+#include <cstdint>
 #include <cstdio>
-#include <cstring>
+#include <string_view>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -24,20 +26,87 @@ namespace korvanta
 namespace
 {
 
-// Whether the command line is one for the reader rather than for the window (whose own options,
-// such as -platform or -style, Qt reads).
+// What an option of ours asks for.
+enum class Action : std::uint8_t { Read, Help, HelpAll, Version };
+
+struct Option {
+    Action action;
+    // Its names: one character for a short option ("-h"), more for a long one ("--help").
+    std::array<const char *, 3> names;
+    const char *description;
+    // The name of its value, for an option that takes one.
+    const char *valueName = nullptr;
+};
+
+// Every option of ours. The window's own options, such as -style or -reverse, are Qt's: a
+// command line with none of these starts the window, which reads them.
+constexpr Option kOptions[] = {
+    {Action::Read,
+     {"read"},
+     "Print the rows that the suggestions show for TEXT: the plate as read, its kind, the answer "
+     "and the type, tab-separated. With - it reads one text a line from standard input and "
+     "prints each with its first row.",
+     "TEXT"},
+    {Action::Help, {"h", "help", "?"}, "Displays help on commandline options."},
+    {Action::HelpAll, {"help-all"}, "Displays help, with the window's own options."},
+    {Action::Version, {"v", "version"}, "Displays version information."},
+};
+
+// What --help-all adds: the window's own options, which Qt reads.
+const QString kWindowOptions = QStringLiteral(
+    "\nWithout these options Korvanta opens its window, which also takes Qt's own options,\n"
+    "such as -style NAME, -platform NAME and -reverse.\n");
+
+// Whether `argument` names `option`: "--name" or "--name=value" for a long name, "-c" alone for a
+// short one.
+bool names(const Option &option, std::string_view argument)
+{
+    for (const char *name : option.names) {
+        if (name == nullptr)
+            continue;
+        const std::string_view wanted(name);
+        if (wanted.size() == 1 && argument.size() == 2 && argument[0] == '-' &&
+            argument[1] == wanted[0])
+            return true;
+        if (wanted.size() > 1 && argument.starts_with("--") &&
+            argument.substr(2, wanted.size()) == wanted &&
+            (argument.size() == wanted.size() + 2 || argument[wanted.size() + 2] == '='))
+            return true;
+    }
+    return false;
+}
+
+// Whether the command line is one for the reader rather than for the window.
 bool asksForReader(int argc, char *argv[])
 {
     for (int i = 1; i < argc; ++i) {
-        for (const char *option :
-             {"--read", "--help", "-h", "--help-all", "-?", "--version", "-v"}) {
-            const std::size_t length = std::strlen(option);
-            if (std::strncmp(argv[i], option, length) == 0 &&
-                (argv[i][length] == '\0' || argv[i][length] == '='))
+        for (const Option &option : kOptions) {
+            if (names(option, argv[i]))
                 return true;
         }
     }
     return false;
+}
+
+// The first name of the option that asks for `action`, by which the parser knows it.
+QString nameOf(Action action)
+{
+    for (const Option &option : kOptions) {
+        if (option.action == action)
+            return QString::fromLatin1(option.names[0]);
+    }
+    return {};
+}
+
+QCommandLineOption parserOption(const Option &option)
+{
+    QStringList names;
+    for (const char *name : option.names) {
+        if (name != nullptr)
+            names << QString::fromLatin1(name);
+    }
+    return QCommandLineOption(names, QString::fromUtf8(option.description),
+                              QString::fromLatin1(option.valueName));
 }
 
 #ifdef Q_OS_WIN
@@ -137,28 +206,24 @@ std::optional<int> runCommandLine(int argc, char *argv[])
     parser.setApplicationDescription(
         QStringLiteral("Korvanta: where a Chinese number plate comes from.\n"
                        "Without options it opens its window."));
-    const QCommandLineOption read(
-        QStringLiteral("read"),
-        QStringLiteral("Print the rows that the suggestions show for TEXT: the plate as read, "
-                       "its kind, the answer and the type, tab-separated. With - it reads one "
-                       "text a line from standard input and prints each with its first row."),
-        QStringLiteral("TEXT"));
-    parser.addOption(read);
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    for (const Option &option : kOptions)
+        parser.addOption(parserOption(option));
     if (!parser.parse(app.arguments())) {
         write(stderr, parser.errorText() + u'\n');
         return 2;
     }
-    if (parser.isSet(help)) {
-        write(stdout, parser.helpText());
+    const auto isSet = [&parser](Action action) {
+        return parser.isSet(nameOf(action));
+    };
+    if (isSet(Action::Help) || isSet(Action::HelpAll)) {
+        write(stdout, parser.helpText() + (isSet(Action::HelpAll) ? kWindowOptions : QString()));
         return 0;
     }
-    if (parser.isSet(version)) {
+    if (isSet(Action::Version)) {
         write(stdout, app.applicationName() + u' ' + app.applicationVersion() + u'\n');
         return 0;
     }
-    const QStringList texts = parser.values(read);
+    const QStringList texts = parser.values(nameOf(Action::Read));
     if (texts.size() != 1 || !parser.positionalArguments().isEmpty()) {
         write(stderr, QStringLiteral("usage: korvanta --read TEXT, or korvanta --read -\n"));
         return 2;
