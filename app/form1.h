@@ -41,16 +41,21 @@ enum class PlateCategory { Min, Jun, WJ, TZ };
 // How a pick becomes an answer: a person picks an item of a list; QComboBox::activated runs the
 // list's handler (Combo1_Click ...) in form1_query.cpp, which calls the catalogue operations of
 // the category whose button is selected; they fill the next list from catalogue/ or keep the
-// answer in PUB_massage or GIVE_massage, and the handler shows it in Label4 or Label5. A moment
-// later the AnswerAnnouncer (app/services/accessibility) has screen readers speak what changed.
-// The second list's handler ends, in every category, with the armed-police lookup and shows
-// PUB_massage in Label4: that one step shows the civil, military and armed-police answers alike.
-// A typed plate ends in the same handlers: applying a suggestion clicks the category button and
-// reports each list's pick as QComboBox does; what its shape says beyond that answer (a green
-// plate, a trailer, a province behind a letter the catalogue lacks) shows in the plate line under
-// the answers, heard with them. A plate that no list can give (a 2012-style military or
-// armed-police plate, an emergency-rescue plate) returns the window to how it starts and says
-// all of it in the plate line.
+// words that catalogue/description.h's describe() has for the part (the same words a typed
+// plate's rows give) in PUB_massage or GIVE_massage, and the handler shows them in Label4 or
+// Label5. A moment later the AnswerAnnouncer (app/services/accessibility) has screen readers
+// speak what changed. The second list's handler ends, in every category, with the armed-police
+// lookup and shows PUB_massage in Label4: that one step shows the civil, military and
+// armed-police answers alike.
+// How a typed plate becomes an answer: catalogue/platereader.h reads the text into readings (what
+// the lists would pick, and what the plate's shape shows), catalogue/search.h orders them into
+// rows with the places and pinyin found, and describe() gives each row's words (columns() the
+// suggestions' columns, as korvanta --read prints them). Applying a row clicks the category
+// button and reports each list's pick as QComboBox does, so it ends in the same handlers; what
+// describe() says the plate line shows (a green plate, a trailer, a province behind a letter the
+// catalogue lacks) appears under the answers, heard with them. A plate that no list can give (a
+// 2012-style military or armed-police plate, an emergency-rescue plate) returns the window to how
+// it starts and says all of it in the plate line.
 class Form1 : public QWidget, private Ui::Form1
 {
     Q_OBJECT

@@ -1,7 +1,9 @@
 # SPDX-FileCopyrightText: 2026 The Korvanta developers
 # SPDX-License-Identifier: MIT
 
-# Shared by run.sh and test.sh: install what is missing, then configure and build.
+# What two or more of the scripts do: install what is missing, configure and build, run as root,
+# say which step runs, start a virtual X server and wait for a window on it, and name this
+# Debian release and its archive. Every script in this folder sources it.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -24,6 +26,26 @@ TEST_PACKAGES=(
     orca speech-dispatcher at-spi2-core dbus openbox xdotool clang-format-19
     clang-19 libclang-rt-19-dev
 )
+
+# run_as_root VARIABLES "$@": unless this is root, runs the calling script again through sudo,
+# with its arguments and the environment variables named (comma-separated); CI is always kept.
+run_as_root() {
+    local keep=$1
+    shift
+    [ "$(id -u)" -eq 0 ] || exec sudo --preserve-env="$keep,CI" "$0" "$@"
+}
+
+# step TEXT...: a banner for the step that starts, with the seconds since the script started;
+# STEP_LABEL names the run (the script's name by default).
+STEP_STARTED=$SECONDS
+step() {
+    echo "== [${STEP_LABEL:-$(basename "$0" .sh)}, $((SECONDS - STEP_STARTED)) s] $*"
+}
+
+# The code name of this machine's Debian release (bookworm, trixie).
+debian_codename() {
+    (. /etc/os-release && echo "$VERSION_CODENAME")
+}
 
 # ensure_packages PACKAGE...: installs those that are missing.
 ensure_packages() {
@@ -85,6 +107,26 @@ stop_xvfb() {
         sleep 0.05
     done
     XVFB_PID=
+}
+
+# How long a program may take to show its window (under Wine on a busy machine, the longest).
+WINDOW_WAIT=20
+
+# wait_for_window TITLE [PID]: prints the id of the first window titled TITLE on $DISPLAY once it
+# shows; fails after WINDOW_WAIT seconds, or as soon as the program PID, if given, has ended.
+wait_for_window() {
+    local title=$1 pid=${2:-} window _
+    for _ in $(seq $((WINDOW_WAIT * 10))); do
+        window=$(xwininfo -root -tree 2>/dev/null |
+            awk -v title="\"$title\"" 'index($0, title) {print $1; exit}')
+        if [ -n "$window" ]; then
+            echo "$window"
+            return 0
+        fi
+        [ -z "$pid" ] || kill -0 "$pid" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    return 1
 }
 
 # The Debian archive that this machine's apt sources name, or Debian's own.

@@ -16,13 +16,8 @@ start_xvfb
 "$BUILD/app/korvanta" &
 app=$!
 
-window=
-for _ in $(seq 100); do
-    window=$(xwininfo -root -tree 2>/dev/null | awk '/"Korvantix"/ {print $1; exit}')
-    [ -n "$window" ] && break
-    sleep 0.1
-done
-[ -n "$window" ] || { echo "the Korvanta window did not appear" >&2; exit 1; }
+window=$(wait_for_window Korvantix "$app") ||
+    { echo "the Korvanta window did not appear within $WINDOW_WAIT s" >&2; exit 1; }
 # Let the first timer ticks run, so the animations show a picture.
 sleep "${KORVANTA_SHOT_DELAY:-1.2}"
 mkdir -p "$(dirname "$out")"

@@ -34,19 +34,13 @@ case $release in
 *[!a-z]* | "") usage ;;
 esac
 
-if [ "$(id -u)" -ne 0 ]; then
-    exec sudo --preserve-env=KORVANTA_CHROOT_CACHE,CI "$0" "$@"
-fi
-
 source "$(dirname "$0")/common.sh"
+run_as_root KORVANTA_CHROOT_CACHE "$@"
 CACHE=${KORVANTA_CHROOT_CACHE:-/var/cache/korvanta/chroot}
 BASE="$CACHE/$release-base.tar"
 ARCHIVES="$CACHE/archives-$release"
 
-step_started=$SECONDS
-step() {
-    echo "== [$release, $((SECONDS - step_started)) s] $*"
-}
+STEP_LABEL=$release
 
 make_base() {
     [ -s "$BASE" ] && return 0
@@ -197,15 +191,8 @@ log=$(mktemp)
 chroot "$clean_copy" /usr/bin/env -i HOME=/root LANG=C.UTF-8 DISPLAY="$DISPLAY" \
     XDG_RUNTIME_DIR=/tmp PATH=/usr/bin:/bin korvanta >"$log" 2>&1 &
 PROGRAM_PID=$!
-window=
-for _ in $(seq 100); do
-    window=$(xwininfo -root -tree 2>/dev/null | awk '/"Korvantix"/ {print $1; exit}')
-    [ -n "$window" ] && break
-    kill -0 "$PROGRAM_PID" 2>/dev/null || break
-    sleep 0.1
-done
-if [ -z "$window" ]; then
-    echo "FAILED: the installed korvanta showed no window within 10 s; it printed:" >&2
+if ! window=$(wait_for_window Korvantix "$PROGRAM_PID"); then
+    echo "FAILED: the installed korvanta showed no window within $WINDOW_WAIT s; it printed:" >&2
     cat "$log" >&2
     exit 1
 fi
