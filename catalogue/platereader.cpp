@@ -28,6 +28,8 @@ bool leftOut(char16_t c)
     case u'\u30FB': // ・
     case u'-':
     case u'\uFF0D': // －
+    case u'.':
+    case u'\uFF0E': // ．
         return true;
     default:
         return false;
@@ -54,8 +56,12 @@ struct ShapesHere {
     ShapeId civil = kNoShape;
     ShapeId unit = kNoShape;
     ShapeId any = kNoShape;
-    // The shapes it fits whole whose plates no list offers, in table order.
+    // The shapes it fits whole whose plates no list offers, and those whose plates are a special
+    // item, in table order.
     Bounded<ShapeId, 4> byShapeAlone;
+    Bounded<ShapeId, 2> specialItems;
+    // Whether the ordinary plate's shape is among those it fits whole.
+    bool ordinary = false;
     // Whether every shape that it fits, or can still become, gives the first characters another
     // meaning than a catalogue key: 粤X before 1234应急 is a rescue team's letter, not 顺德.
     bool noKeyHere = false;
@@ -75,7 +81,7 @@ ShapesHere scanShapes(std::u16string_view plate, std::size_t at)
         if (fit == shapes::Fit::None)
             continue;
         const shapes::Names names = shapes::names(id);
-        keyMayBe |= names != shapes::Names::NoListItem;
+        keyMayBe |= names == shapes::Names::CivilKey || names == shapes::Names::ArmedPoliceUnit;
         noListItemMayBe |= names == shapes::Names::NoListItem;
         if (fit != shapes::Fit::Whole)
             continue;
@@ -86,8 +92,11 @@ ShapesHere scanShapes(std::u16string_view plate, std::size_t at)
             here.civil = id;
         if (names == shapes::Names::ArmedPoliceUnit && here.unit == kNoShape)
             here.unit = id;
+        here.ordinary |= shapes::isOrdinary(id);
         if (names == shapes::Names::NoListItem)
             here.byShapeAlone.push(id);
+        if (names == shapes::Names::SpecialItem)
+            here.specialItems.push(id);
     }
     here.noKeyHere = noListItemMayBe && !keyMayBe;
     return here;
@@ -139,14 +148,23 @@ private:
     Readings m_ofWholePlate;
 };
 
-// The special items that read the text from `at` on, by their own text.
+// The special items that read the text from `at` on, by their own text or by a plate's shape.
+// An item that is only a plate's first characters holds for an ordinary plate, not for one whose
+// shape says what else it is: 京A·8066警 is a police car, not 京A 80.
 void readSpecialItems(std::u16string_view plate, std::size_t at, const ShapesHere &here,
                       Found &found)
 {
     const Items items = special::items();
+    const bool anotherPlate = here.any != kNoShape && !here.ordinary;
     for (std::size_t item = 0; item < items.size(); ++item) {
+        if (special::startsAPlate(item) && anotherPlate)
+            continue;
         if (special::readsAt(item, plate, at) > 0)
             found.add({PlateKind::Special, {items[item]}, {.shape = here.any}}, at);
+    }
+    for (ShapeId id : here.specialItems) {
+        if (const auto item = itemOf(items, shapes::item(id)))
+            found.add({PlateKind::Special, {*item}, {.shape = id}}, at);
     }
 }
 
@@ -178,7 +196,8 @@ void readCatalogueKeys(std::u16string_view plate, std::size_t at, const ShapesHe
         const auto second = itemOf(military::secondLevel(), next);
         found.add({PlateKind::Military, {*first, second.value_or(Text{})}}, at);
     }
-    if (const auto unit = armedpolice::unitPlateAt(plate, at); unit && !here.noKeyHere)
+    if (const auto unit = armedpolice::unitPlateAt(plate, at);
+        unit && !here.noKeyHere && shapes::startsHere(plate, at))
         found.add({PlateKind::ArmedPolice, *unit, {.shape = here.unit}}, at);
 }
 

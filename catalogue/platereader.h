@@ -18,8 +18,8 @@ namespace korvanta::plates
 // Only the start of a longer text is read.
 constexpr std::size_t kReadLength = 256;
 
-// A text made ready for reading: spaces (U+3000 too), the middle dots "·" "•" "・" and the
-// hyphens "-" "－" left out, full-width Latin letters and digits made ASCII, Latin letters made
+// A text made ready for reading: spaces (U+3000 too), the middle dots "·" "•" "・", full stops and
+// the hyphens "-" "－" left out, full-width Latin letters and digits made ASCII, Latin letters made
 // upper case. Nothing else changes: no look-alike characters are folded.
 class Normalised
 {

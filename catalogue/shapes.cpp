@@ -39,9 +39,26 @@ struct Shape {
     // "2" the letters it shows), and the unit it names by its shape alone.
     Text label{};
     Text unit{};
+    // For a shape whose plates are a special item of the catalogue: that item.
+    Text item{};
+    // Where a plate begins with this, it is not of the shape.
+    Text exceptAfter{};
 
     std::array<Position, kMaxLength> positions{};
     std::size_t length = 0;
+
+    consteval Shape unless(Text start) const
+    {
+        Shape shape = *this;
+        shape.exceptAfter = start;
+        return shape;
+    }
+    consteval Shape isItem(Text special) const
+    {
+        Shape shape = *this;
+        shape.item = special;
+        return shape;
+    }
 
     // `pattern` gives the plate position by position: "%" a province, "@" a capital, "*" a digit
     // or a capital other than I and O, "#" a digit, "&" an armed-police branch character,
@@ -104,13 +121,13 @@ constexpr Shape kShapes[] = {
     // New-energy plates. GA 36-2018《中华人民共和国机动车号牌》, as summarised in 太平洋汽车网
     // 《新能源汽车车牌规则有哪些》(2019-06-03): a small car's serial starts with D (pure
     // electric) or F (not pure electric), then a letter or digit and four digits; a large
-    // vehicle's serial is five digits and then D or F; I and O are never used. The further letters
-    // that the standard keeps for when D and F run out (A B C E pure electric, G H J K not) are
-    // as the standard's users quote it in public plate checkers.
-    {Civil, CivilKey, u"%@[DABCE]*####", u"新能源汽车（纯电动）"},
-    {Civil, CivilKey, u"%@[FGHJK]*####", u"新能源汽车（非纯电动）"},
-    {Civil, CivilKey, u"%@#####[D]", u"新能源汽车（纯电动）"},
-    {Civil, CivilKey, u"%@#####[F]", u"新能源汽车（非纯电动）"},
+    // vehicle's serial is five digits and then D or F; I and O are never used. Further letters
+    // for when D and F run out are quoted by public plate checkers alone, with no page that says
+    // so, and are not read. 粤Z plates are Hong Kong's and Macao's, which take 港 or 澳 alone.
+    Shape(Civil, CivilKey, u"%@[D]*####", u"新能源汽车（纯电动）").unless(u"粤Z"),
+    Shape(Civil, CivilKey, u"%@[F]*####", u"新能源汽车（非纯电动）").unless(u"粤Z"),
+    Shape(Civil, CivilKey, u"%@#####[D]", u"新能源汽车（纯电动）").unless(u"粤Z"),
+    Shape(Civil, CivilKey, u"%@#####[F]", u"新能源汽车（非纯电动）").unless(u"粤Z"),
     // An ordinary plate: five digits or capitals other than I and O (the same summary).
     {Civil, CivilKey, u"%@*****", u""},
     // Plates with a last character of their own, from the table of plate kinds of GA 36-2018
@@ -121,10 +138,10 @@ constexpr Shape kShapes[] = {
     // (a reprint of a 搜狐 article) agrees with.
     {Civil, CivilKey, u"%[O]####警", u"警用汽车（省公安厅）"},
     {Civil, CivilKey, u"%[O]****警", u"警用汽车（省级机关）"},
-    {Civil, CivilKey, u"%@****警", u"警用汽车"},
-    {Civil, CivilKey, u"%@****挂", u"挂车"},
-    {Civil, CivilKey, u"%@****学", u"教练汽车"},
-    {Civil, CivilKey, u"%@****领", u"领馆汽车"},
+    Shape(Civil, CivilKey, u"%@****警", u"警用汽车").unless(u"粤Z"),
+    Shape(Civil, CivilKey, u"%@****挂", u"挂车").unless(u"粤Z"),
+    Shape(Civil, CivilKey, u"%@****学", u"教练汽车").unless(u"粤Z"),
+    Shape(Civil, CivilKey, u"%@****领", u"领馆汽车").unless(u"粤Z"),
     {Civil, CivilKey, u"粤[Z]****港", u"港澳入出境车"},
     {Civil, CivilKey, u"粤[Z]****澳", u"港澳入出境车"},
     // Emergency-rescue plates since 2018: 国务院办公厅《关于国家综合性消防救援车辆悬挂应急救援
@@ -141,13 +158,15 @@ constexpr Shape kShapes[] = {
     // (GA 36-2018's 使馆汽车号牌; 汽车之家《外国驻华使领馆的汽车牌照是怎样的》: "使224-009"),
     // and the older plates whose 使 follows the six digits, as the plate pattern that circulates
     // in public plate-checking code has them ("[0-9]{6}使").
-    {Civil, NoListItem, u"使######", u"使馆汽车", u"使"},
-    {Civil, NoListItem, u"######使", u"使馆汽车", u"…使"},
-    // The 2012-style military plates, issued from 2013: two capitals and five digits, the first
-    // one of V K H B S L J N G C E (the first letters that the circulating plate pattern allows,
-    // and the pages found name). What the letters mean is said differently by every page found,
-    // and none says what they mean since the 2016 reform, so only the kind is said.
-    {Military, NoListItem, u"[VKHBSLJNGCE]@#####", u"军队车辆（2012式号牌）", u"12"},
+    // Either is the special catalogue's embassy item.
+    Shape(Special, SpecialItem, u"使######", u"使馆汽车").isItem(u"使aaaaa"),
+    Shape(Special, SpecialItem, u"######使", u"使馆汽车").isItem(u"使aaaaa"),
+    // The 2012-style military plates, issued from 2013: two capitals and five digits, other than
+    // the armed police's WJ. Which first letters are issued, and what they mean, the pages found
+    // say differently (Q and a theater command's letter in 汽车之家, 2025-10-16; others Z or A,
+    // or eleven letters from V to E), and none says what they mean since the 2016 reform: any
+    // two capitals are read, and only the kind is said.
+    Shape(Military, NoListItem, u"@@#####", u"军队车辆（2012式号牌）", u"12").unless(u"WJ"),
     // The 2012-style armed-police plates (汽车之家《车牌前的WJ代表什么?》, 2025-10-16): WJ, the
     // province of the corps or nothing for the headquarters (whose plate shows a dot there),
     // then five digits, or four digits and a letter: J, B and T there, and T D S H B X J in the
@@ -166,6 +185,28 @@ constexpr Shape kShapes[] = {
 // clang-format on
 
 static_assert(std::size(kShapes) < kNoShape);
+
+// The ordinary plate: a civil key and five digits or capitals, with no type of its own.
+constexpr ShapeId kOrdinary = [] {
+    for (std::size_t id = 0; id < std::size(kShapes); ++id) {
+        const Shape &shape = kShapes[id];
+        if (shape.names == CivilKey && shape.type.empty() && shape.exceptAfter.empty() &&
+            shape.length == 7)
+            return static_cast<ShapeId>(id);
+    }
+    throw "no ordinary plate among the shapes";
+}();
+
+// Every shape of a special item names the item, and only those do.
+consteval bool specialItemsNamed()
+{
+    for (const Shape &shape : kShapes) {
+        if ((shape.names == SpecialItem) != !shape.item.empty())
+            return false;
+    }
+    return true;
+}
+static_assert(specialItemsNamed());
 
 // The shapes of the catalogue's armed-police plates begin as the catalogue reads a unit's plate:
 // its prefix and the unit's digits.
@@ -198,6 +239,11 @@ bool isDigit(char16_t c)
 bool isCapital(char16_t c)
 {
     return c >= u'A' && c <= u'Z';
+}
+
+bool isSerialChar(char16_t c)
+{
+    return isDigit(c) || isCapital(c);
 }
 
 bool fits(const Position &position, std::u16string_view plate, std::size_t at)
@@ -300,6 +346,10 @@ std::size_t length(ShapeId id) noexcept
 Fit fit(ShapeId id, std::u16string_view plate, std::size_t from) noexcept
 {
     const Shape &shape = kShapes[id];
+    if (!shape.exceptAfter.empty() && plate.substr(from).starts_with(shape.exceptAfter))
+        return Fit::None;
+    if (!startsHere(plate, from))
+        return Fit::None;
     for (std::size_t i = 0; i < shape.length; ++i) {
         if (from + i >= plate.size())
             return Fit::Prefix;
@@ -308,7 +358,7 @@ Fit fit(ShapeId id, std::u16string_view plate, std::size_t from) noexcept
     }
     // A letter or digit after it makes a longer serial than the shape has.
     const std::size_t end = from + shape.length;
-    if (end < plate.size() && (isDigit(plate[end]) || isCapital(plate[end])))
+    if (end < plate.size() && isSerialChar(plate[end]))
         return Fit::None;
     return Fit::Whole;
 }
@@ -348,6 +398,23 @@ QString plateText(const Shown &shown)
 Text unit(ShapeId id) noexcept
 {
     return kShapes[id].unit;
+}
+
+Text item(ShapeId id) noexcept
+{
+    return kShapes[id].item;
+}
+
+bool isOrdinary(ShapeId id) noexcept
+{
+    return id == kOrdinary;
+}
+
+bool startsHere(std::u16string_view plate, std::size_t at) noexcept
+{
+    if (at == 0 || at >= plate.size() || !isSerialChar(plate[at]))
+        return true;
+    return !isSerialChar(plate[at - 1]) && provinces::at(plate, at - 1).empty();
 }
 
 Text capital(char16_t c) noexcept

@@ -22,6 +22,7 @@ namespace korvanta::shapes
 enum class Names : std::uint8_t {
     CivilKey,        // a province and its letter: a key of the civil catalogue
     ArmedPoliceUnit, // "WJ" and a unit number of the armed-police catalogue
+    SpecialItem,     // a special item of the catalogue, whatever its characters
     NoListItem,      // something no list offers: the plate is read by its shape alone
 };
 
@@ -56,6 +57,15 @@ Shown shown(ShapeId id, std::u16string_view plate, std::size_t from) noexcept;
 QString plateText(const Shown &shown);
 // The unit or place that a plate of a shape names by its shape alone ("武警总部"), if any.
 Text unit(ShapeId id) noexcept;
+// The special item that a plate of a shape is ("使aaaaa"), if any.
+Text item(ShapeId id) noexcept;
+// Whether a shape is the ordinary plate's: a civil key and five digits or capitals.
+bool isOrdinary(ShapeId id) noexcept;
+
+// Whether a plate may start at `at`: one whose first character is a letter or digit starts
+// where a run of letters and digits does, and not after a province character (浙BV12345 holds
+// no plate BV12345, WJK12345 none JK12345).
+bool startsHere(std::u16string_view plate, std::size_t at) noexcept;
 
 // The one capital letter `c` as constant text, or nothing where `c` is not a capital A to Z.
 Text capital(char16_t c) noexcept;

@@ -3,6 +3,8 @@
 
 #include "catalogue/special.h"
 
+#include <algorithm>
+
 namespace korvanta::special
 {
 namespace
@@ -180,6 +182,15 @@ std::size_t readsAt(std::size_t item, std::u16string_view plate, std::size_t at)
         return end - at;
     }
     return 0;
+}
+
+bool startsAPlate(std::size_t item) noexcept
+{
+    if (item >= kPatterns.size() || !kPatterns[item].plateStart)
+        return false;
+    const Pattern &pattern = kPatterns[item];
+    return std::all_of(pattern.lengths.begin(), pattern.lengths.begin() + pattern.count,
+                       [](std::size_t length) { return length < kPlateLength; });
 }
 
 Items items() noexcept

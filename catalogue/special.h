@@ -23,4 +23,8 @@ std::optional<Text> describe(QStringView item) noexcept;
 // follows), and an item of letters and digits alone stands as a whole token.
 std::size_t readsAt(std::size_t item, std::u16string_view plate, std::size_t at) noexcept;
 
+// Whether the item number `item` is only the first characters of a plate ("京A 80"), which the
+// rest of a serial follows.
+bool startsAPlate(std::size_t item) noexcept;
+
 } // namespace korvanta::special

@@ -72,7 +72,7 @@ private slots:
             << QByteArray("WJ·12345\r\n\n123456使\n")
             << 0
             << QStringList{QStringLiteral("WJ·12345\tWJ·\t武警车辆\t武警总部\t武警车辆（2012式号牌）"),
-                           QStringLiteral("123456使\t…使\t民用车辆\t\t使馆汽车")};
+                           QStringLiteral("123456使\t使aaaaa\t特种牌照\t外国大使馆用车或国外在中国有外交豁免权的国家政府机构专用车\t使馆汽车")};
         QTest::newRow("standard input, one not found")
             << QStringList{QStringLiteral("--read"), QStringLiteral("-")}
             << QByteArray("冀A12345\nqqq\n")
