@@ -13,7 +13,11 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(KORVANTA_VERSION));
     if (const std::optional<int> status = korvanta::runCommandLine(argc, argv))
         return *status;
+    if (const std::optional<int> status = korvanta::refuseWithoutDisplay(argc, argv))
+        return *status;
     QApplication app(argc, argv);
+    if (const std::optional<int> status = korvanta::windowStarted(app.arguments()))
+        return *status;
     korvanta::useStyleThatFollowsScheme();
     QGuiApplication::setDesktopFileName(QStringLiteral(KORVANTA_APP_ID));
     Form1 window;

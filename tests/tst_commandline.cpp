@@ -20,17 +20,27 @@ struct Run {
     QString errors;
 };
 
-Run korvanta(const QStringList &arguments, const QByteArray &input = {})
+// Runs korvanta with no display at all (the reader must not need one), or with the environment
+// `more` adds; `input` comes through a pipe, its lines `pause` ms apart.
+Run korvanta(const QStringList &arguments, const QByteArray &input = {},
+             const QStringList &more = {}, int pause = 0)
 {
     QProcess process;
-    // No display at all: the reader must not need one.
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("DISPLAY"));
     environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
     environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    for (const QString &entry : more)
+        environment.insert(entry.section(u'=', 0, 0), entry.section(u'=', 1));
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(KORVANTA_BINARY), arguments);
-    process.write(input);
+    for (const QByteArray &line : input.split('\n')) {
+        if (pause > 0) {
+            process.waitForBytesWritten();
+            QTest::qWait(pause);
+        }
+        process.write(line + (line.isEmpty() ? QByteArray() : QByteArray("\n")));
+    }
     process.closeWriteChannel();
     if (!process.waitForFinished(60000))
         return {};
@@ -97,6 +107,46 @@ private slots:
             QVERIFY(!run.errors.isEmpty());
     }
 
+    // Through a pipe that delivers its lines slowly: one line out for each line in.
+    void slowPipe()
+    {
+        const Run run = korvanta({QStringLiteral("--read"), QStringLiteral("-")},
+                                 QByteArray("冀A12345\n\n京A12345\nqqq"), {}, 300);
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.lines.size() + 1, 4); // the blank line is not in `lines`
+        QVERIFY(run.lines[0].startsWith(QStringLiteral("冀A12345\t冀A\t")));
+        QVERIFY(run.lines[2].startsWith(QStringLiteral("qqq\t")));
+    }
+
+    // A window that cannot be shown, or a command line that neither Qt nor we know, says so and
+    // ends with a status, never an abort.
+    void refused_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("environment");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("says");
+        const QStringList offscreen{QStringLiteral("QT_QPA_PLATFORM=offscreen")};
+        // clang-format off
+        QTest::newRow("an unknown option") << QStringList{QStringLiteral("--no-such-option")} << offscreen << 2 << QStringLiteral("--no-such-option");
+        QTest::newRow("an unknown option after Qt's") << QStringList{QStringLiteral("-reverse"), QStringLiteral("-style"), QStringLiteral("fusion"), QStringLiteral("-x")} << offscreen << 2 << QStringLiteral("-x");
+#ifndef Q_OS_WIN
+        QTest::newRow("no display") << QStringList() << QStringList() << 1 << QStringLiteral("no display");
+        QTest::newRow("a display that is not there") << QStringList() << QStringList{QStringLiteral("DISPLAY=:97")} << 1 << QStringLiteral("cannot be shown");
+#endif
+        // clang-format on
+    }
+    void refused()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, environment);
+        QFETCH(int, status);
+        QFETCH(QString, says);
+        const Run run = korvanta(arguments, {}, environment);
+        QCOMPARE(run.status, status);
+        QVERIFY2(run.errors.contains(says), qPrintable(run.errors));
+    }
+
     // Our own options, each by every name it has.
     void helpAndVersion_data()
     {
@@ -129,7 +179,7 @@ private slots:
         const QList<QStringList> commandLines = {
             {QStringLiteral("-reverse")},
             {QStringLiteral("-style"), QStringLiteral("fusion")},
-            {QStringLiteral("-hello")}};
+            {QStringLiteral("-qwindowtitle"), QStringLiteral("Korvanta")}};
         std::vector<std::unique_ptr<QProcess>> windows;
         for (const QStringList &arguments : commandLines) {
             // On the test's own platform (offscreen, or Windows under Wine).

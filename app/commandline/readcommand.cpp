@@ -8,13 +8,15 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
 #include <QStringList>
 #include <QTextStream>
 
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <string>
 #include <string_view>
 
 #ifdef Q_OS_WIN
@@ -171,13 +173,12 @@ bool readOne(const QString &text)
 // One line of output a line of input: the input and its first row.
 bool readLines()
 {
-    QFile in;
-    if (!in.open(stdin, QIODevice::ReadOnly))
-        return false;
     bool allFound = true;
-    while (!in.atEnd()) {
-        QString line = QString::fromUtf8(in.readLine());
-        while (line.endsWith(u'\n') || line.endsWith(u'\r'))
+    // Read to the end of the input, however slowly a pipe delivers it: one line out a line in.
+    std::string bytes;
+    while (std::getline(std::cin, bytes)) {
+        QString line = QString::fromUtf8(bytes);
+        if (line.endsWith(u'\r'))
             line.chop(1);
         if (line.trimmed().isEmpty()) {
             write(stdout, line + u'\n');
@@ -192,7 +193,65 @@ bool readLines()
     return allFound;
 }
 
+const QString kNoDisplay = QStringLiteral(
+    "korvanta: there is no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY "
+    "is set); korvanta --read TEXT answers without one");
+
+QtMessageHandler s_qtHandler = nullptr;
+
+// While the window's application is made: Qt's word that it cannot open the display ends the
+// program with that word and a clear one of ours, instead of an abort.
+void failToStart(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtFatalMsg) {
+        if (s_qtHandler)
+            s_qtHandler(type, context, message);
+        return;
+    }
+    write(stderr, message + u'\n');
+    write(stderr, QStringLiteral("korvanta: the window cannot be shown here; korvanta --read "
+                                 "TEXT answers without a display\n"));
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
 } // namespace
+
+std::optional<int> refuseWithoutDisplay(int argc, char *argv[])
+{
+#if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
+    bool platformGiven = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        platformGiven |= argument == "-platform" || argument == "--platform" ||
+                         argument.starts_with("-platform=") || argument.starts_with("--platform=");
+    }
+    if (!platformGiven && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        write(stderr, kNoDisplay + u'\n');
+        return 1;
+    }
+#else
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+#endif
+    s_qtHandler = qInstallMessageHandler(failToStart);
+    return std::nullopt;
+}
+
+std::optional<int> windowStarted(const QStringList &arguments)
+{
+    qInstallMessageHandler(s_qtHandler);
+    for (const QString &argument : arguments.sliced(qMin(qsizetype(1), arguments.size()))) {
+        if (argument.startsWith(u'-') && argument.size() > 1) {
+            write(stderr, QStringLiteral("korvanta: unknown option %1 (korvanta --help lists "
+                                         "the options)\n")
+                              .arg(argument));
+            return 2;
+        }
+    }
+    return std::nullopt;
+}
 
 std::optional<int> runCommandLine(int argc, char *argv[])
 {

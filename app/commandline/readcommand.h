@@ -8,6 +8,8 @@
 //   korvanta --read -      one text a line from standard input, each answered by its first row.
 // Each row is the plate as read, its kind, the whole answer and the type, tab-separated.
 
+#include <QStringList>
+
 #include <optional>
 
 namespace korvanta
@@ -17,5 +19,13 @@ namespace korvanta
 // (0 every text found something, 1 one found nothing, 2 a usage error); nothing for a command
 // line that starts the window.
 std::optional<int> runCommandLine(int argc, char *argv[]);
+
+// Before the window's application is made: where there is no display to show the window on, says
+// so and gives the exit status; otherwise nothing, and until windowStarted() a failure of Qt to
+// open the display ends the program with a clear word and status 1 rather than an abort.
+std::optional<int> refuseWithoutDisplay(int argc, char *argv[]);
+// Once the window's application is made, with `arguments` what Qt left of the command line:
+// an option that neither Qt nor Korvanta knows is a usage error (status 2).
+std::optional<int> windowStarted(const QStringList &arguments);
 
 } // namespace korvanta
