@@ -9,6 +9,7 @@
 #include "catalogue/provinces.h"
 #include "catalogue/shapes.h"
 #include "catalogue/special.h"
+#include "catalogue/today.h"
 
 #include <QStringList>
 
@@ -23,12 +24,35 @@ QString words(Part part, Text text, Text letter = {})
     return found ? toQString(*found) : QString();
 }
 
-// "北京市（目录中没有京N）"
+// Today's place of a prefix in full ("山东省滨州市"): the province or city alone where no source
+// says more, nothing for a letter no longer issued or a prefix no source gives.
+QString placeToday(Text province, Text letter)
+{
+    const auto meaning = today::find(toQString(province), toQString(letter));
+    if (!meaning || meaning->status == today::Status::NoLongerIssued)
+        return {};
+    return toQString(provinces::name(province)) + toQString(meaning->place);
+}
+
+// "今：湖北省襄阳市", "今已不再发放", or nothing where the prefix means the same today.
+QString inShort(Text province, Text letter)
+{
+    const auto meaning = today::find(toQString(province), toQString(letter));
+    if (!meaning || meaning->status == today::Status::Same)
+        return {};
+    if (meaning->status == today::Status::NoLongerIssued)
+        return QStringLiteral("今已不再发放");
+    return QStringLiteral("今：") + placeToday(province, letter);
+}
+
+// "四川省广安市（目录中没有川X）", or the province alone where no source gives the letter.
 QString missingLetter(const Reading &r)
 {
     const QString key = toQString(r.picks[0]) + toQString(r.shown.missingLetter);
-    return toQString(provinces::name(r.picks[0])) + QStringLiteral("（目录中没有") + key +
-           QStringLiteral("）");
+    QString place = placeToday(r.picks[0], r.shown.missingLetter);
+    if (place.isEmpty())
+        place = toQString(provinces::name(r.picks[0]));
+    return place + QStringLiteral("（目录中没有") + key + QStringLiteral("）");
 }
 
 QString joined(const QString &first, const QString &second)
@@ -60,6 +84,8 @@ Description provinceAlone(const Reading &r, const QString &type)
     d.type = type;
     d.answer = lettered ? missingLetter(r) : toQString(provinces::name(r.picks[0]));
     d.plateLine = joined(lettered ? d.answer : QString(), type);
+    if (lettered)
+        d.today = placeToday(r.picks[0], r.shown.missingLetter);
     return d;
 }
 
@@ -116,6 +142,9 @@ Description describe(const Reading &r)
             return provinceAlone(r, type);
         d.plate = toQString(first) + toQString(second);
         d.answer = words(Part::CivilKey, first, second);
+        d.today = placeToday(first, second);
+        d.todayInShort = inShort(first, second);
+        d.plateLine = joined(type, todayNote(toQString(first), toQString(second)));
         break;
     case PlateKind::Military: {
         d.plate = (first.empty() ? QStringLiteral("…") : toQString(first)) + toQString(second);
@@ -141,13 +170,25 @@ Description describe(const Reading &r)
     return d;
 }
 
+QString todayNote(QStringView province, QStringView letter)
+{
+    const auto meaning = today::find(province, letter);
+    if (!meaning || meaning->status == today::Status::Same)
+        return {};
+    const Text p = toText(province);
+    const Text l = toText(letter);
+    const QString change = toQString(meaning->change);
+    const QString note = change.isEmpty() ? QString() : QStringLiteral("（") + change + u'）';
+    return inShort(p, l) + note;
+}
+
 Columns columns(const Reading &reading)
 {
     const Description d = describe(reading);
     QString type = d.type;
     if (type.isEmpty() && reading.kind == PlateKind::Special && !reading.byShapeAlone())
         type = kindName(PlateKind::Special);
-    return {d.plate, kindName(reading.kind), d.answer, type};
+    return {d.plate, kindName(reading.kind), d.answer, type, d.today, d.todayInShort};
 }
 
 } // namespace korvanta

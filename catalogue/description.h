@@ -44,11 +44,23 @@ struct Description {
     // What the plate is by its shape ("新能源汽车（纯电动）"), or nothing.
     QString type;
     // What the window's plate line says once the reading is applied: what the plate says that
-    // the lists' answers do not; for a plate read by its shape alone, all of it.
+    // the lists' answers do not (its type, and what its prefix means today where that changed);
+    // for a plate read by its shape alone, all of it.
     QString plateLine;
+    // Today's place of a civil plate's prefix ("山东省滨州市"), the province or city alone where
+    // no source says more; nothing for another kind of plate, or a letter no longer issued.
+    QString today;
+    // For a prefix whose meaning changed since the catalogue: "今：山东省滨州市", or
+    // "今已不再发放"; nothing otherwise.
+    QString todayInShort;
 };
 
 Description describe(const Reading &reading);
+
+// What the plate line says after a pick of `province` and `letter` whose meaning changed since
+// the catalogue: "今：山东省滨州市（原莱芜市2019年并入济南市，今用鲁S）", or for a letter no
+// longer issued "今已不再发放（…）"; nothing for a prefix that means the same today.
+QString todayNote(QStringView province, QStringView letter);
 
 // The kind of plate as the category buttons name it.
 QString kindName(PlateKind kind);
@@ -61,6 +73,9 @@ struct Columns {
     QString kind;
     QString answer;
     QString type;
+    // Today's place, and for a prefix whose meaning changed that change in short.
+    QString today;
+    QString todayInShort;
 };
 Columns columns(const Reading &reading);
 

@@ -9,6 +9,7 @@
 #include "catalogue/provinces.h"
 #include "catalogue/shapes.h"
 #include "catalogue/special.h"
+#include "catalogue/today.h"
 
 namespace korvanta::plates
 {
@@ -181,7 +182,10 @@ void readCatalogueKeys(std::u16string_view plate, std::size_t at, const ShapesHe
                        Found &found)
 {
     const std::u16string_view next = plate.substr(at + 1, 1);
-    if (const Text province = provinces::at(plate, at); !province.empty() && !here.noKeyHere) {
+    // A place whose name begins with a province's character is that place: 鄂尔多斯 is no
+    // plate of 湖北.
+    const Text province = provinces::at(plate, at);
+    if (!province.empty() && !here.noKeyHere && !today::placeNameAt(plate, at)) {
         const auto letter = itemOf(civil::letters(toQString(province)), next);
         if (letter && civil::describe(toQString(province), toQString(*letter))) {
             found.add({PlateKind::Civil, {province, *letter}, {.shape = here.civil}}, at);

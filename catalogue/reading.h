@@ -66,12 +66,13 @@ struct Reading {
         return false;
     }
 
-    // Two readings are the same when a person is shown the same row: the same kind and picks,
-    // and for a plate read by its shape alone the same province and letters. What else the
-    // plate's shape says stays with the first of them.
+    // Two readings are the same when a person is shown the same row: the same kind, picks and
+    // letter the catalogue lacks, and for a plate read by its shape alone the same province and
+    // letters. What else the plate's shape says stays with the first of them.
     friend bool operator==(const Reading &a, const Reading &b) noexcept
     {
-        if (a.kind != b.kind || a.picks != b.picks)
+        if (a.kind != b.kind || a.picks != b.picks ||
+            a.shown.missingLetter != b.shown.missingLetter)
             return false;
         return !a.byShapeAlone() ||
                (a.shown.province == b.shown.province && a.shown.letters == b.shown.letters);

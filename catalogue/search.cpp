@@ -99,7 +99,15 @@ Hits byPinyin(std::string_view typed)
             markPlaces(found, placesOfSyllable(std::size_t(at - syllables.begin())),
                        typed.substr(length));
     }
-    // ... or `typed` is the start of its syllable.
+    return found;
+}
+
+// The documents with a character whose reading `typed` begins, but is not all of: a weaker match
+// than a whole reading, or than the first letters of several characters.
+Hits byBegunSyllable(std::string_view typed)
+{
+    Hits found;
+    const auto syllables = index::syllables();
     for (auto at = std::lower_bound(syllables.begin(), syllables.end(), typed);
          at != syllables.end() && at->starts_with(typed) && *at != typed; ++at) {
         for (std::uint32_t place : placesOfSyllable(std::size_t(at - syllables.begin())))
@@ -162,7 +170,9 @@ Rows lookUp(QStringView text) noexcept
         const auto documents = index::documents();
         for (std::size_t d = 0; d < documents.size() && !rows.full(); ++d) {
             if (found[d])
-                add(kind, {documents[d].kind, documents[d].picks});
+                add(kind, {documents[d].kind,
+                           documents[d].picks,
+                           {.missingLetter = documents[d].missingLetter}});
         }
     };
 
@@ -180,6 +190,7 @@ Rows lookUp(QStringView text) noexcept
     if (pinyin.view().size() >= 2) {
         addFound(Found::Pinyin, byPinyin(pinyin.view()));
         addFound(Found::Initials, byInitials(pinyin.view()));
+        addFound(Found::Begun, byBegunSyllable(pinyin.view()));
     }
 
     for (const Reading &reading : readings) {

@@ -19,6 +19,7 @@ enum class Found : std::uint8_t {
     Chinese,  // the text of a place or unit contains what was typed
     Pinyin,   // ... in full pinyin
     Initials, // ... by the first letters of its characters' readings
+    Begun,    // ... by the start of one character's reading ("ga" of "gang")
     Partial,  // a plate reading that lacks its answer's part (a province alone)
 };
 

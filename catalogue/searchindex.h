@@ -17,7 +17,8 @@ namespace korvanta::search::index
 struct Document {
     PlateKind kind;
     std::array<Text, 3> picks;
-    Text text; // what is searched
+    Text missingLetter; // a letter after the province that the catalogue lacks
+    Text text;          // what is searched
 };
 
 std::span<const Document> documents() noexcept;

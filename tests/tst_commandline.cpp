@@ -70,10 +70,10 @@ private slots:
         // clang-format off
         QTest::newRow("a green plate")
             << QStringList{QStringLiteral("--read"), QStringLiteral("粤B·D12345")} << QByteArray() << 0
-            << QStringList{QStringLiteral("粤B\t民用车辆\t广东省深圳市车辆\t新能源汽车（纯电动）")};
-        QTest::newRow("a place: several rows, the whole answer")
+            << QStringList{QStringLiteral("粤B\t民用车辆\t广东省深圳市车辆\t新能源汽车（纯电动）\t广东省深圳市")};
+        QTest::newRow("a place: its whole answer and today's place")
             << QStringList{QStringLiteral("--read=宁波")} << QByteArray() << 0
-            << QStringList{QStringLiteral("浙B\t民用车辆\t浙江省宁波市车辆\t"), QStringLiteral("宁…\t民用车辆\t宁夏回族自治区\t")};
+            << QStringList{QStringLiteral("浙B\t民用车辆\t浙江省宁波市车辆\t\t浙江省宁波市")};
         QTest::newRow("nothing found")
             << QStringList{QStringLiteral("--read"), QStringLiteral("xyzzy")} << QByteArray() << 1
             << QStringList{miss};
@@ -81,13 +81,13 @@ private slots:
             << QStringList{QStringLiteral("--read"), QStringLiteral("-")}
             << QByteArray("WJ·12345\r\n\n123456使\n")
             << 0
-            << QStringList{QStringLiteral("WJ·12345\tWJ·\t武警车辆\t武警总部\t武警车辆（2012式号牌）"),
-                           QStringLiteral("123456使\t使aaaaa\t特种牌照\t外国大使馆用车或国外在中国有外交豁免权的国家政府机构专用车\t使馆汽车")};
+            << QStringList{QStringLiteral("WJ·12345\tWJ·\t武警车辆\t武警总部\t武警车辆（2012式号牌）\t"),
+                           QStringLiteral("123456使\t使aaaaa\t特种牌照\t外国大使馆用车或国外在中国有外交豁免权的国家政府机构专用车\t使馆汽车\t")};
         QTest::newRow("standard input, one not found")
             << QStringList{QStringLiteral("--read"), QStringLiteral("-")}
             << QByteArray("冀A12345\nqqq\n")
             << 1
-            << QStringList{QStringLiteral("冀A12345\t冀A\t民用车辆\t河北省石家庄市车辆\t"),
+            << QStringList{QStringLiteral("冀A12345\t冀A\t民用车辆\t河北省石家庄市车辆\t\t河北省石家庄市"),
                            QStringLiteral("qqq\t") + miss};
         QTest::newRow("no text") << QStringList{QStringLiteral("--read")} << QByteArray() << 2 << QStringList();
         QTest::newRow("two texts") << QStringList{QStringLiteral("--read"), QStringLiteral("a"), QStringLiteral("b")} << QByteArray() << 2 << QStringList();

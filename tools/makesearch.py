@@ -79,11 +79,11 @@ def main():
     with open(docs_path, encoding="utf-8") as f:
         for line in f:
             fields = line.rstrip("\n").split("\t")
-            if len(fields) != 5:
+            if len(fields) != 6:
                 sys.exit(f"makesearch: a line of {docs_path} has {len(fields)} fields")
             docs.append(fields)
 
-    text = "".join(d[4] for d in docs)
+    text = "".join(d[5] for d in docs)
     readings = read_unihan(unihan_path, set(text))
     syllables = sorted({s for r in readings.values() for s in r})
     number = {s: i for i, s in enumerate(syllables)}
@@ -93,7 +93,7 @@ def main():
     initial_places = {chr(ord("a") + i): [] for i in range(26)}
     place = 0
     for d, doc in enumerate(docs):
-        for c in doc[4]:
+        for c in doc[5]:
             own = sorted(readings.get(c, ()))
             reading_ids.extend(number[s] for s in own)
             reading_starts.append(len(reading_ids))
@@ -129,9 +129,9 @@ def main():
            "",
            "// clang-format off",
            "constexpr Document kDocuments[] = {"]
-    for kind, a, b, c, t in docs:
+    for kind, a, b, c, missing, t in docs:
         out.append(f"    {{PlateKind::{kind}, {{{literal(a)}, {literal(b)}, {literal(c)}}}, "
-                   f"{literal(t)}}},")
+                   f"{literal(missing)}, {literal(t)}}},")
     out.append("};")
     for name, kind, values in (
             ("kTextStarts", "std::uint32_t", text_starts),

@@ -154,7 +154,7 @@ void write(FILE *stream, const QString &text)
 QString rowLine(const search::Row &row)
 {
     const Columns c = columns(row.reading);
-    return QStringList{c.plate, c.kind, c.answer, c.type}.join(u'\t');
+    return QStringList{c.plate, c.kind, c.answer, c.type, c.today}.join(u'\t');
 }
 
 // Every row for one text; whether there was any.
