@@ -101,7 +101,7 @@ void Form1::followColourScheme()
         widget->setPalette(palette);
     };
     const QColor blueOnPanel = korvanta::answerBlue(scheme.color(QPalette::Window));
-    for (QLabel *line : {Label1, Label4, Label5, m_plateLine}) {
+    for (QLabel *line : {Label1, Label4, Label5, m_plateLine, m_plateAnswer}) {
         if (line)
             recolour(line, QPalette::WindowText, blueOnPanel);
     }

@@ -182,14 +182,17 @@ private:
     void setUpTypedPlate();
     void applyReading(const korvanta::Reading &reading);
     QRadioButton *buttonOf(korvanta::PlateKind kind) const;
-    // What the typed plate says beyond the picks' answer, under the answers; every category
-    // click and list pick empties it.
+    // What a typed plate or a civil pick says beside the picks' answer (its type, what its prefix
+    // means today), in a small line under the answers; for a plate that no list gives, all of it
+    // in the second answer's place and size. Every category click and list pick empties both.
     void showPlateLine(const QString &text);
+    void showPlateAnswer(const QString &text);
     void clearPlateLine();
     // No category chosen, the lists and answers as when the window opened.
     void returnToStart();
     korvanta::TypedPlate *m_typed = nullptr;
     QLabel *m_plateLine = nullptr;
+    QLabel *m_plateAnswer = nullptr;
     // A category click made by applying a typed plate, not by a person: no notice box.
     bool m_clickFromTypedPlate = false;
     struct ListAtStart {

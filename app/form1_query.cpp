@@ -176,8 +176,11 @@ void Form1::Combo2_Click()
     }
 
     if (category == PlateCategory::Min && !Combo1->currentText().isEmpty() &&
-        !Combo2->currentText().isEmpty())
+        !Combo2->currentText().isEmpty()) {
         Min_result(Combo1->currentText(), Combo2->currentText());
+        // What the picked prefix means today, where that changed: beside the catalogue's words.
+        showPlateLine(todayNote(Combo1->currentText(), Combo2->currentText()));
+    }
 
     // The last step runs in every category, not only for armed police: it looks the second
     // list's text up as an armed-police unit number and shows PUB_massage. Only armed-police

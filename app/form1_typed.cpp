@@ -29,6 +29,17 @@ void Form1::setUpTypedPlate()
     m_plateLine->setProperty("answerTitle", QStringLiteral("车牌说明"));
     m_plateLine->hide();
     m_answers->alsoHear(m_plateLine);
+    // A plate that no list gives is answered where the second answer shows, as large and blue.
+    m_plateAnswer = new QLabel(Frame2);
+    m_plateAnswer->setObjectName(QStringLiteral("plateAnswer"));
+    m_plateAnswer->setGeometry(Label5->geometry());
+    m_plateAnswer->setFont(Label5->font());
+    m_plateAnswer->setWordWrap(true);
+    m_plateAnswer->setAlignment(Label5->alignment());
+    m_plateAnswer->setTextInteractionFlags(Label5->textInteractionFlags());
+    m_plateAnswer->setProperty("answerTitle", Label5->property("answerTitle"));
+    m_plateAnswer->hide();
+    m_answers->alsoHear(m_plateAnswer);
     followColourScheme();
     QComboBox *const lists[] = {Combo1, Combo2, Combo3};
     for (std::size_t i = 0; i < 3; ++i)
@@ -76,10 +87,18 @@ void Form1::showPlateLine(const QString &text)
     m_plateLine->setVisible(!text.isEmpty());
 }
 
+void Form1::showPlateAnswer(const QString &text)
+{
+    m_plateAnswer->setText(text);
+    m_plateAnswer->setVisible(!text.isEmpty());
+}
+
 void Form1::clearPlateLine()
 {
     if (m_plateLine)
         showPlateLine({});
+    if (m_plateAnswer)
+        showPlateAnswer({});
 }
 
 void Form1::returnToStart()
@@ -114,7 +133,7 @@ void Form1::applyReading(const Reading &reading)
     if (reading.byShapeAlone()) {
         returnToStart();
         m_answers->startAnew();
-        showPlateLine(plateLine);
+        showPlateAnswer(plateLine);
         m_answers->hearSoon();
         Combo1->setFocus(Qt::OtherFocusReason);
         return;

@@ -312,36 +312,80 @@ private slots:
 
     // Every character the window can show is in the faces built into it: the catalogues, the
     // form's texts and the suggestions'.
-    // What a typed plate says beyond the picks' answer shows in the plate line, is heard with the
+    // What a typed plate says beside the picks' answer shows in the plate line, is heard with the
     // answer, and goes with the next click or pick; a plate that no list gives returns the window
-    // to how it starts and says everything there.
+    // to how it starts and says everything in the second answer's place.
     void plateLine_data()
     {
+        QTest::addColumn<QString>("where");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("answer"); // Label4
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("heard");
         QTest::addColumn<QString>("next"); // what clears it: a category button, or a list
         // clang-format off
-        QTest::newRow("green plate") << QStringLiteral("粤B·D12345") << QStringLiteral("广东省深圳市车辆") << QStringLiteral("新能源汽车（纯电动）") << QStringLiteral("广东省深圳市车辆。新能源汽车（纯电动）") << QStringLiteral("Option2");
-        QTest::newRow("trailer") << QStringLiteral("鲁A1234挂") << QStringLiteral("山东省济南市车辆") << QStringLiteral("挂车") << QStringLiteral("山东省济南市车辆。挂车") << QStringLiteral("Combo2");
-        QTest::newRow("special and police") << QStringLiteral("京A·1234警") << QStringLiteral("北京市公安局及下属各分局各总队，警务车如治安防暴巡查") << QStringLiteral("警用汽车") << QStringLiteral("北京市公安局及下属各分局各总队，警务车如治安防暴巡查。警用汽车") << QStringLiteral("Combo1");
-        QTest::newRow("letter the catalogue lacks") << QStringLiteral("京N·12345") << QString() << QStringLiteral("北京市（目录中没有京N）") << QString() << QStringLiteral("Combo2");
-        QTest::newRow("emergency") << QStringLiteral("粤X·1234应急") << QString() << QStringLiteral("广东省。应急救援车辆（消防救援）") << QStringLiteral("广东省。应急救援车辆（消防救援）") << QStringLiteral("Option1");
-        QTest::newRow("2012 armed police") << QStringLiteral("WJ琼12345") << QString() << QStringLiteral("海南省。武警车辆（2012式号牌）") << QStringLiteral("海南省。武警车辆（2012式号牌）") << QStringLiteral("Option3");
-        QTest::newRow("2012 military") << QStringLiteral("VA12345") << QString() << QStringLiteral("军队车辆（2012式号牌）") << QStringLiteral("军队车辆（2012式号牌）") << QStringLiteral("Option2");
+        QTest::newRow("green plate") << "plateLine" << QStringLiteral("粤B·D12345") << QStringLiteral("广东省深圳市车辆") << QStringLiteral("新能源汽车（纯电动）") << QStringLiteral("广东省深圳市车辆。新能源汽车（纯电动）") << QStringLiteral("Option2");
+        QTest::newRow("trailer") << "plateLine" << QStringLiteral("鲁A1234挂") << QStringLiteral("山东省济南市车辆") << QStringLiteral("挂车") << QStringLiteral("山东省济南市车辆。挂车") << QStringLiteral("Combo2");
+        QTest::newRow("special and police") << "plateLine" << QStringLiteral("京A·1234警") << QStringLiteral("北京市公安局及下属各分局各总队，警务车如治安防暴巡查") << QStringLiteral("警用汽车") << QStringLiteral("北京市公安局及下属各分局各总队，警务车如治安防暴巡查。警用汽车") << QStringLiteral("Combo1");
+        QTest::newRow("letter the catalogue lacks") << "plateLine" << QStringLiteral("京N·12345") << QString() << QStringLiteral("北京市（目录中没有京N）") << QString() << QStringLiteral("Combo1");
+        QTest::newRow("... and today's place") << "plateLine" << QStringLiteral("川X·12345") << QString() << QStringLiteral("四川省广安市（目录中没有川X）") << QString() << QStringLiteral("Combo1");
+        QTest::newRow("a key that means another place today") << "plateLine" << QStringLiteral("鲁M·12345") << QStringLiteral("山东省莱芜市车辆") << QStringLiteral("今：山东省滨州市（原莱芜市2019年并入济南市，今用鲁S）") << QStringLiteral("山东省莱芜市车辆。今：山东省滨州市（原莱芜市2019年并入济南市，今用鲁S）") << QStringLiteral("Option1");
+        QTest::newRow("a renamed place, a green plate") << "plateLine" << QStringLiteral("鄂F·D12345") << QStringLiteral("湖北省襄樊市车辆") << QStringLiteral("新能源汽车（纯电动）。今：湖北省襄阳市（襄樊市2010年更名襄阳市）") << QStringLiteral("湖北省襄樊市车辆。新能源汽车（纯电动）。今：湖北省襄阳市（襄樊市2010年更名襄阳市）") << QStringLiteral("Combo1");
+        QTest::newRow("emergency") << "plateAnswer" << QStringLiteral("粤X·1234应急") << QString() << QStringLiteral("广东省。应急救援车辆（消防救援）") << QStringLiteral("广东省。应急救援车辆（消防救援）") << QStringLiteral("Option1");
+        QTest::newRow("2012 armed police") << "plateAnswer" << QStringLiteral("WJ琼12345") << QString() << QStringLiteral("海南省。武警车辆（2012式号牌）") << QStringLiteral("海南省。武警车辆（2012式号牌）") << QStringLiteral("Option3");
+        QTest::newRow("2012 military") << "plateAnswer" << QStringLiteral("VA12345") << QString() << QStringLiteral("军队车辆（2012式号牌）") << QStringLiteral("军队车辆（2012式号牌）") << QStringLiteral("Option2");
         // clang-format on
     }
+    // A civil pick whose prefix means another place today, or a place since renamed, shows
+    // today's place beside the catalogue's words, heard with them; a prefix that means the same
+    // today adds nothing. The catalogue's words stay as they are.
+    void todayAfterAPick_data()
+    {
+        QTest::addColumn<QString>("province");
+        QTest::addColumn<QString>("letter");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("line");
+        // clang-format off
+        QTest::newRow("another place today") << QStringLiteral("鲁") << QStringLiteral("M") << QStringLiteral("山东省莱芜市车辆") << QStringLiteral("今：山东省滨州市（原莱芜市2019年并入济南市，今用鲁S）");
+        QTest::newRow("renamed") << QStringLiteral("鄂") << QStringLiteral("F") << QStringLiteral("湖北省襄樊市车辆") << QStringLiteral("今：湖北省襄阳市（襄樊市2010年更名襄阳市）");
+        QTest::newRow("no longer issued") << QStringLiteral("皖") << QStringLiteral("Q") << QStringLiteral("安徽省巢湖市车辆") << QStringLiteral("今已不再发放（地级巢湖市2011年撤销，今县级巢湖市用皖A）");
+        QTest::newRow("the same place") << QStringLiteral("冀") << QStringLiteral("A") << QStringLiteral("河北省石家庄市车辆") << QString();
+        // clang-format on
+    }
+    void todayAfterAPick()
+    {
+        QFETCH(QString, province);
+        QFETCH(QString, letter);
+        QFETCH(QString, answer);
+        QFETCH(QString, line);
+        auto *plateLine = form->findChild<QLabel *>(QStringLiteral("plateLine"));
+        auto *announcer = form->findChild<Announcer *>();
+        QVERIFY(plateLine && announcer);
+        QVERIFY(run(*form, {1, {province, letter}}));
+        QCOMPARE(form->Label4->text(), answer);
+        QCOMPARE(plateLine->text(), line);
+        QCOMPARE(plateLine->isVisible(), !line.isEmpty());
+        QTRY_COMPARE(announcer->lastAnnouncement(),
+                     line.isEmpty() ? answer : answer + QStringLiteral("。") + line);
+        // The next pick clears it.
+        choose(form->Combo1, 0);
+        QCOMPARE(plateLine->text(), QString());
+    }
+
     void plateLine()
     {
+        QFETCH(QString, where);
         QFETCH(QString, typed);
         QFETCH(QString, answer);
         QFETCH(QString, line);
         QFETCH(QString, heard);
         QFETCH(QString, next);
-        auto *plateLine = form->findChild<QLabel *>(QStringLiteral("plateLine"));
+        auto *plateLine = form->findChild<QLabel *>(where);
+        auto *other = form->findChild<QLabel *>(where == QStringLiteral("plateLine")
+                                                    ? QStringLiteral("plateAnswer")
+                                                    : QStringLiteral("plateLine"));
         auto *announcer = form->findChild<Announcer *>();
-        QVERIFY(plateLine && announcer);
+        QVERIFY(plateLine && other && announcer);
         // Whatever was shown before: a military answer on both lines.
         QVERIFY(run(*form, {2, {QStringLiteral("甲"), QStringLiteral("A")}}));
         const QStringList atStart = stateOf(Form1());
@@ -351,14 +395,23 @@ private slots:
         QCOMPARE(form->Label4->text(), answer);
         QCOMPARE(plateLine->text(), line);
         QVERIFY(plateLine->isVisible());
+        QVERIFY(!other->isVisible());
         QCOMPARE(notices->notices.size(), noticesBefore);
         if (!heard.isEmpty())
             QTRY_COMPARE(announcer->lastAnnouncement(), heard);
         // The plate line sits under the answers, inside the result frame, apart from the first
-        // line's box, and its text fits.
+        // line's box; a plate's whole answer where the second answer shows, as large and blue;
+        // the text fits.
         const QRect placed = plateLine->geometry();
         QVERIFY(form->Frame2->contentsRect().contains(placed));
-        QVERIFY(placed.top() >= form->Label4->geometry().bottom());
+        if (where == QStringLiteral("plateLine")) {
+            QVERIFY(placed.top() >= form->Label4->geometry().bottom());
+        } else {
+            QCOMPARE(placed, form->Label5->geometry());
+            QCOMPARE(plateLine->font(), form->Label5->font());
+            QCOMPARE(plateLine->palette().color(QPalette::WindowText),
+                     form->Label5->palette().color(QPalette::WindowText));
+        }
         QVERIFY(plateLine->heightForWidth(plateLine->width()) <= plateLine->height());
         if (answer.isEmpty() && !heard.isEmpty())
             QCOMPARE(stateOf(*form), atStart); // returned to how the window starts

@@ -40,11 +40,14 @@ QString shortened(const QString &text)
     return trimmed.size() <= kShownAnswer ? trimmed : trimmed.first(kShownAnswer) + u'…';
 }
 
-// The columns a row shows: the plate, its answer, and what it is.
+// The columns a row shows: the plate, its answer, and what it is, with what its prefix means
+// today where that changed ("今：湖北省襄阳市").
 QStringList columnsOf(const search::Row &row)
 {
     const Columns c = columns(row.reading);
-    return {c.plate, shortened(c.answer), c.type};
+    QStringList last{c.type, c.todayInShort};
+    last.removeAll(QString());
+    return {c.plate, shortened(c.answer), last.join(toQString(kGap))};
 }
 
 } // namespace
