@@ -24,6 +24,8 @@ QString spelled(const Reading &reading)
         words << (part.empty() ? QStringLiteral("-") : toQString(part));
     while (words.last() == QStringLiteral("-"))
         words.removeLast();
+    if (!reading.shown.missingLetter.empty())
+        words << QStringLiteral("+") + toQString(reading.shown.missingLetter);
     return words.join(QLatin1Char(' '));
 }
 
@@ -75,7 +77,7 @@ private slots:
         QTest::newRow("windscreen pass, spaced") << QStringLiteral("塑封 白色 警备") << QStringLiteral("special 塑封 白色 警备");
         QTest::newRow("pass of two") << QStringLiteral("京安") << QStringLiteral("special 京安");
         QTest::newRow("901 inside a serial is no token") << QStringLiteral("京A90123") << QStringLiteral("civil 京 A");
-        QTest::newRow("unknown letter: the province alone") << QStringLiteral("京Z12345") << QStringLiteral("civil 京");
+        QTest::newRow("unknown letter: the province alone") << QStringLiteral("京Z12345") << QStringLiteral("civil 京 +Z");
         QTest::newRow("戌 is not 戍") << QStringLiteral("戌A") << QString();
         QTest::newRow("O is not 0") << QStringLiteral("WJ0O") << QString();
         QTest::newRow("nothing") << QStringLiteral("hello") << QString();
@@ -140,6 +142,20 @@ private slots:
         QTest::newRow("六安 as liuan") << QStringLiteral("liuan") << QStringLiteral("civil 皖 N") << 9;
         QTest::newRow("蚌埠 as bengbu") << QStringLiteral("bengbu") << QStringLiteral("civil 皖 C") << 0;
         QTest::newRow("plate before place") << QStringLiteral("冀A") << QStringLiteral("civil 冀 A") << 0;
+        // Today's names, their pinyin and first letters; the old names still.
+        QTest::newRow("today: 广安") << QStringLiteral("广安") << QStringLiteral("civil 川 +X") << 0;
+        QTest::newRow("today: guangan") << QStringLiteral("guangan") << QStringLiteral("civil 川 +X") << 0;
+        QTest::newRow("today: ga") << QStringLiteral("ga") << QStringLiteral("civil 川 +X") << 0;
+        QTest::newRow("today: 滨州") << QStringLiteral("滨州") << QStringLiteral("civil 鲁 M") << 0;
+        QTest::newRow("today: 达州") << QStringLiteral("达州") << QStringLiteral("civil 川 S") << 0;
+        QTest::newRow("today: 襄阳") << QStringLiteral("襄阳") << QStringLiteral("civil 鄂 F") << 0;
+        QTest::newRow("today: xiangyang") << QStringLiteral("xiangyang") << QStringLiteral("civil 鄂 F") << 0;
+        QTest::newRow("today: 普洱") << QStringLiteral("普洱") << QStringLiteral("civil 云 J") << 0;
+        QTest::newRow("today: 中卫") << QStringLiteral("中卫") << QStringLiteral("civil 宁 +E") << 0;
+        QTest::newRow("today: 亳州") << QStringLiteral("亳州") << QStringLiteral("civil 皖 +S") << 0;
+        QTest::newRow("old name: 襄樊") << QStringLiteral("襄樊") << QStringLiteral("civil 鄂 F") << 0;
+        QTest::newRow("old name: 莱芜") << QStringLiteral("莱芜") << QStringLiteral("civil 鲁 M") << 0;
+        QTest::newRow("old name: 思茅") << QStringLiteral("思茅") << QStringLiteral("civil 云 J") << 0;
         // clang-format on
     }
     void lookUp()
