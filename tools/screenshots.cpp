@@ -78,11 +78,19 @@ int main(int argc, char *argv[])
     QTest::keyClick(form.Combo1, Qt::Key_Escape);
     suggestions(QStringLiteral("京A·1234警"), QStringLiteral("suggestions-plate"));
     QTest::keyClick(form.Combo1, Qt::Key_Escape);
+    suggestions(QStringLiteral("xiangyang"), QStringLiteral("suggestions-today"));
+    QTest::keyClick(form.Combo1, Qt::Key_Escape);
 
-    // Typed plates applied: what a green plate says beyond its city, and a plate that no list
-    // gives, said whole in the plate line.
+    // A key that means another place today, picked: today's place beside the catalogue's words.
+    if (!run(form, {1, {QStringLiteral("鲁"), QStringLiteral("M")}}))
+        qFatal("a query did not run");
+    save(form, out, QStringLiteral("today-picked"));
+
+    // Typed plates applied: what a green plate says beside its city, a letter the catalogue lacks
+    // with today's place, and a plate that no list gives, said whole where answers show.
     for (const auto &[typed, name] :
          {std::pair{QStringLiteral("粤B·D12345"), QStringLiteral("typed-greenplate")},
+          std::pair{QStringLiteral("川X·F12345"), QStringLiteral("typed-today")},
           std::pair{QStringLiteral("WJ新·1234X"), QStringLiteral("typed-armedpolice2012")}}) {
         typeInto(form.Combo1, typed);
         QTest::keyClick(form.Combo1, Qt::Key_Return);
