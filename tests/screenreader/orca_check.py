@@ -326,6 +326,13 @@ def run_checks(desktop, speech, program, report):
     # A green plate: its city and what its shape says, heard whole as one announcement.
     answer("typed new-energy plate", ["ctrl+f", "=粤B·D12345", "Return"],
            "广东省深圳市车辆。新能源汽车（纯电动）")
+    # A key that means another place today: the catalogue's words and today's place, as one.
+    answer("typed key that means another place today", ["ctrl+f", "=鲁M·12345", "Return"],
+           "山东省莱芜市车辆。今：山东省滨州市（原莱芜市2019年并入济南市，今用鲁S）")
+    # A plate that no list gives, answered where the answers show (typed first: its first
+    # letter alone finds nothing, and is heard to).
+    step("typing a 2012-style armed-police plate", ["ctrl+f", "=WJ琼12345"], "5")
+    answer("typed 2012-style armed-police plate", ["Return"], "海南省。武警车辆（2012式号牌）")
 
     # Qt tells of any request from the screen reader that it could not answer.
     with open(os.path.join(desktop.workdir, "program.log"), encoding="utf-8",
