@@ -157,7 +157,8 @@ void readSpecialItems(std::u16string_view plate, std::size_t at, const ShapesHer
 {
     const Items items = special::items();
     const bool anotherPlate = here.any != kNoShape && !here.ordinary;
-    for (std::size_t item = 0; item < items.size(); ++item) {
+    const std::size_t tried = special::mayStart(plate, at) ? items.size() : 0;
+    for (std::size_t item = 0; item < tried; ++item) {
         if (special::startsAPlate(item) && anotherPlate)
             continue;
         if (special::readsAt(item, plate, at) > 0)

@@ -143,6 +143,13 @@ Hits byChinese(QStringView typed)
     Hits found;
     const Text wanted = toText(typed);
     const auto documents = index::documents();
+    // A long paste is in no text at all: most of its prefixes are passed over at once.
+    static const std::size_t longest =
+        std::max_element(documents.begin(), documents.end(), [](const auto &a, const auto &b) {
+            return a.text.size() < b.text.size();
+        })->text.size();
+    if (wanted.size() > longest)
+        return found;
     for (std::size_t d = 0; d < documents.size(); ++d) {
         if (documents[d].text.find(wanted) != Text::npos)
             found.set(d);

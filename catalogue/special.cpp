@@ -151,6 +151,35 @@ constexpr auto kPatterns = [] {
 // A plate is a Chinese character, a letter and a serial of five: seven characters.
 constexpr std::size_t kPlateLength = 7;
 
+// Which items are only a plate's first characters, the rest of a serial following.
+constexpr auto kStartsAPlate = [] {
+    std::array<bool, kPatterns.size()> starts{};
+    for (std::size_t i = 0; i < kPatterns.size(); ++i) {
+        const Pattern &pattern = kPatterns[i];
+        starts[i] = pattern.plateStart;
+        for (std::size_t s = 0; s < pattern.count; ++s)
+            starts[i] = starts[i] && pattern.lengths[s] < kPlateLength;
+    }
+    return starts;
+}();
+
+// The characters some item's spelling starts with (none starts with a wildcard 'a'): most
+// characters of a pasted text start none, and are passed over at once.
+constexpr auto kFirstCharacters = [] {
+    std::array<char16_t, 2 * kRemarks.size()> firsts{};
+    std::size_t count = 0;
+    for (const Pattern &pattern : kPatterns) {
+        for (std::size_t s = 0; s < pattern.count; ++s) {
+            const char16_t c = pattern.spellings[s][0];
+            if (c == u'a')
+                throw "a special item starts with a wildcard";
+            if (std::find(firsts.begin(), firsts.begin() + count, c) == firsts.begin() + count)
+                firsts[count++] = c;
+        }
+    }
+    return firsts;
+}();
+
 } // namespace
 
 std::size_t readsAt(std::size_t item, std::u16string_view plate, std::size_t at) noexcept
@@ -186,11 +215,13 @@ std::size_t readsAt(std::size_t item, std::u16string_view plate, std::size_t at)
 
 bool startsAPlate(std::size_t item) noexcept
 {
-    if (item >= kPatterns.size() || !kPatterns[item].plateStart)
-        return false;
-    const Pattern &pattern = kPatterns[item];
-    return std::all_of(pattern.lengths.begin(), pattern.lengths.begin() + pattern.count,
-                       [](std::size_t length) { return length < kPlateLength; });
+    return item < kPatterns.size() && kStartsAPlate[item];
+}
+
+bool mayStart(std::u16string_view plate, std::size_t at) noexcept
+{
+    return at < plate.size() && std::find(kFirstCharacters.begin(), kFirstCharacters.end(),
+                                          plate[at]) != kFirstCharacters.end();
 }
 
 Items items() noexcept

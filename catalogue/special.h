@@ -27,4 +27,7 @@ std::size_t readsAt(std::size_t item, std::u16string_view plate, std::size_t at)
 // rest of a serial follows.
 bool startsAPlate(std::size_t item) noexcept;
 
+// Whether some item may start at `at` of `plate`; where none may, no item reads there.
+bool mayStart(std::u16string_view plate, std::size_t at) noexcept;
+
 } // namespace korvanta::special
