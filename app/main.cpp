@@ -13,9 +13,13 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(KORVANTA_VERSION));
     if (const std::optional<int> status = korvanta::runCommandLine(argc, argv))
         return *status;
+#ifdef KORVANTA_CONSOLE
+    return korvanta::startWindowProgram();
+#endif
     if (const std::optional<int> status = korvanta::refuseWithoutDisplay(argc, argv))
         return *status;
-    QApplication app(argc, argv);
+    korvanta::WindowCommandLine line(argc, argv);
+    QApplication app(line.count(), line.arguments());
     if (const std::optional<int> status = korvanta::windowStarted(app.arguments()))
         return *status;
     korvanta::useStyleThatFollowsScheme();

@@ -19,13 +19,23 @@
 #                       build-windows/host, and korvanta.exe and its tests in build-windows/cross.
 #   make_zip            needs the cross build; leaves
 #                       build-windows/korvanta-VERSION-windows-x86_64.zip (and its folder).
+#   make_msi            needs the zip's folder; leaves build-windows/korvanta-VERSION-windows-x86_64.msi,
+#                       a per-user installer of the same files made by wixl.
 # With --test, in a fresh Wine prefix (build-windows/wineprefix) on a virtual X server:
 #   test_under_wine     runs the cross-built tests; leaves ctest's verdict.
 #   take_screenshots    leaves every view, light and dark, at scale 1 and 2, in
 #                       build-windows/screenshots/.
 #   check_unpacked_zip  needs the zip; unpacks it in build-windows/unpacked, starts korvanta.exe
 #                       there with no other Qt on the path, leaves build-windows/korvanta-windows.png
-#                       and fails unless the window shows, stays up and --read prints its row.
+#                       and fails unless the window shows, stays up and --read prints its row;
+#                       korvanta.com must answer in cmd, from a pipe, and start the window.
+#   check_dark_mode     needs the unpacked zip; with Windows' apps set to dark, then light,
+#                       starts korvanta.exe and keeps build-windows/screenshots/mode-dark.png and
+#                       mode-light.png; fails unless the window is dark, then light.
+#   check_msi           needs the MSI; in a fresh prefix of its own installs it, starts the
+#                       installed program (build-windows/korvanta-installed.png), upgrades it with a
+#                       successor, refuses the older one over it, and uninstalls: nothing it wrote
+#                       may be left.
 # --qt-only stops once Qt is in the cache.
 # Needs root (it asks sudo). Apart from the packages it installs, it changes nothing outside the
 # cache and build-windows/; its work folders are removed on every way out.
@@ -35,12 +45,13 @@ run_as_root KORVANTA_QT_WINDOWS_CACHE "$@"
 OUT="$ROOT/build-windows"
 CACHE_ROOT=${KORVANTA_QT_WINDOWS_CACHE:-/var/cache/korvanta}
 TRIPLE=x86_64-w64-mingw32
-MINGW_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64)
+MINGW_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 wixl msitools)
 VERSION=$(sed -n 's/^project(korvanta VERSION \([0-9.]*\).*/\1/p' "$ROOT/CMakeLists.txt")
 HOST="$OUT/host"
 CROSS="$OUT/cross"
 STAGE="$OUT/korvanta-$VERSION-windows-x86_64"
 ZIP="$STAGE.zip"
+MSI="$STAGE.msi"
 UNPACKED="$OUT/unpacked"
 STEP_LABEL=windows
 
@@ -244,7 +255,8 @@ make_zip() {
     step "Making the zip"
     rm -rf --one-file-system "$STAGE" "$ZIP"
     mkdir -p "$STAGE/platforms" "$STAGE/styles" "$STAGE/licenses"
-    cp "$CROSS/korvanta.exe" "$STAGE/" # qt_standard_project_setup puts Windows programs at the top
+    # qt_standard_project_setup puts Windows programs at the top
+    cp "$CROSS/korvanta.exe" "$CROSS/korvanta.com" "$STAGE/"
     for dll in Qt6Core Qt6Gui Qt6Widgets; do
         cp "$QT_WIN/bin/$dll.dll" "$STAGE/"
     done
@@ -269,16 +281,61 @@ make_zip() {
     step "Made $ZIP ($(du -h "$ZIP" | cut -f1))"
 }
 
-# A throw-away Wine prefix under the build folder, on a virtual X server; no Mono or Gecko prompt
-# waits for a network.
-start_wine() {
-    export WINEPREFIX="$OUT/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# The Chinese texts of the installer's source, as queries that write them into its tables.
+msi_texts() {
+    python3 - "$1" <<'PY'
+import sys
+import xml.etree.ElementTree as ET
+wix = "{http://schemas.microsoft.com/wix/2006/wi}"
+root = ET.parse(sys.argv[1]).getroot()
+for c in root.iter(wix + "Condition"):
+    print(f"UPDATE `LaunchCondition` SET `Description` = '{c.get('Message')}' "
+          f"WHERE `Condition` = '{c.text.strip()}'")
+for s in root.iter(wix + "Shortcut"):
+    print(f"UPDATE `Shortcut` SET `Description` = '{s.get('Description')}' "
+          f"WHERE `Shortcut` = '{s.get('Id')}'")
+PY
+}
+
+# make_msi VERSION FILE: the installer of the zip's folder, as version VERSION.
+make_msi() {
+    local version=$1 msi=$2 work=$OUT/msi query
+    step "Making the installer $(basename "$msi")"
+    rm -rf --one-file-system "$work"
+    mkdir -p "$work"
+    (cd "$OUT" && find "$(basename "$STAGE")" -type f | sort |
+        wixl-heat --prefix "$(basename "$STAGE")/" --directory-ref INSTALLDIR \
+            --component-group KorvantaFiles --var var.SourceDir --win64) >"$work/files.wxs"
+    # (wixl reads files by paths relative to where it runs.)
+    (cd "$OUT" && wixl -a x64 -D Version="$version" -D SourceDir="$(basename "$STAGE")" \
+        -D Icon="${CROSS#"$OUT"/}/app/korvanta.ico" -D Win64=yes -o "$msi" \
+        "$ROOT/packaging/windows/korvanta.wxs" "$work/files.wxs")
+    # wixl sets no code page for the tables, and leaves out what is not ASCII: UTF-8, and the
+    # texts again.
+    printf '\r\n\r\n65001\t_ForceCodepage\r\n' >"$work/_ForceCodepage.idt"
+    msibuild "$msi" -i "$work/_ForceCodepage.idt"
+    while IFS= read -r query; do
+        msibuild "$msi" -q "$query"
+    done < <(msi_texts "$ROOT/packaging/windows/korvanta.wxs")
+    step "Made $msi ($(du -h "$msi" | cut -f1))"
+}
+
+# new_prefix DIR: a throw-away Wine prefix; no Mono or Gecko prompt waits for a network, and no
+# menu entry of this machine is made for what is installed in it.
+new_prefix() {
+    export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     export WINEARCH=win64
+    wineserver -k 2>/dev/null || true
     rm -rf --one-file-system "$WINEPREFIX"
-    start_xvfb
-    step "Making a Wine prefix ($(wine --version))"
     wineboot --init >/dev/null 2>&1
     wineserver -w
+}
+
+# A Wine prefix under the build folder, on a virtual X server.
+start_wine() {
+    start_xvfb
+    step "Making a Wine prefix ($(wine --version))"
+    new_prefix "$OUT/wineprefix"
 }
 
 # The tests find Qt's DLLs through WINEPATH and its plugins through QT_PLUGIN_PATH (which Wine
@@ -345,6 +402,121 @@ check_unpacked_zip() {
         return 1
         ;;
     esac
+    check_console "$(dirname "$exe")"
+}
+
+# check_console DIR: "korvanta" typed at cmd's prompt in DIR runs korvanta.com, which cmd waits
+# for: its rows in UTF-8, one a line from a pipe, 1 where nothing is found; without options of
+# ours it starts the window and returns.
+check_console() {
+    local dir=$1 out status=0
+    step "korvanta.com at cmd's prompt"
+    out=$(cd "$dir" && LANG=C.UTF-8 wine cmd /c "korvanta --read 冀A12345" 2>/dev/null | tr -d '\r')
+    case $out in
+    冀A*河北省石家庄市车辆*) step "korvanta --read in cmd prints: $out" ;;
+    *)
+        echo "korvanta --read in cmd printed: $out" >&2
+        return 1
+        ;;
+    esac
+    out=$(cd "$dir" && printf '冀A12345\n\n京B12345\n' |
+        LANG=C.UTF-8 wine cmd /c "korvanta --read -" 2>/dev/null | tr -d '\r')
+    if [ "$(printf '%s\n' "$out" | wc -l)" -ne 3 ] || [[ $out != 冀A12345*京B12345* ]]; then
+        echo "korvanta --read - in cmd printed: $out" >&2
+        return 1
+    fi
+    (cd "$dir" && LANG=C.UTF-8 wine cmd /c "korvanta --read xyzzy" >/dev/null 2>&1) || status=$?
+    [ $status = 1 ] || { echo "a text that finds nothing ended with $status" >&2; return 1; }
+    (cd "$dir" && timeout 30 wine cmd /c korvanta </dev/null >/dev/null 2>&1) ||
+        { echo "korvanta.com without options did not return" >&2; return 1; }
+    wait_for_window Korvantix >/dev/null ||
+        { echo "korvanta.com without options started no window" >&2; return 1; }
+    wineserver -k 2>/dev/null || true
+    step "korvanta.com answers in cmd, from a pipe, and starts the window"
+}
+
+# With Windows' apps set to dark the window is dark, with them set to light it is light.
+check_dark_mode() {
+    local exe="$UNPACKED/$(basename "$STAGE")/korvanta.exe" scheme light app window grey
+    for scheme in dark light; do
+        light=0
+        [ $scheme = dark ] || light=1
+        step "korvanta.exe with Windows' apps set to $scheme"
+        wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' \
+            /v AppsUseLightTheme /t REG_DWORD /d $light /f >/dev/null 2>&1
+        wineserver -w
+        wine "$exe" >/dev/null 2>&1 &
+        app=$!
+        window=$(wait_for_window Korvantix) || { echo "korvanta.exe showed no window" >&2; return 1; }
+        sleep 3
+        mkdir -p "$OUT/screenshots"
+        import -window "$window" "$OUT/screenshots/mode-$scheme.png"
+        kill $app 2>/dev/null || true
+        wineserver -k 2>/dev/null || true
+        grey=$(convert "$OUT/screenshots/mode-$scheme.png" -colorspace Gray -format '%[fx:mean]' info:)
+        step "the window's mean grey: $grey"
+        if [ $scheme = dark ]; then
+            awk -v g="$grey" 'BEGIN {exit !(g < 0.35)}' || { echo "not dark: $grey" >&2; return 1; }
+        else
+            awk -v g="$grey" 'BEGIN {exit !(g > 0.7)}' || { echo "not light: $grey" >&2; return 1; }
+        fi
+    done
+}
+
+# Where an installer puts things for the person, in prefix PREFIX.
+installed_dir() { echo "$1"/drive_c/users/*/AppData/Local/Programs/Korvanta; }
+shortcut() { echo "$1"/drive_c/users/*/AppData/Roaming/Microsoft/Windows/"Start Menu"/Programs/Korvanta.lnk; }
+# The versions of Korvanta that the prefix lists among the installed programs.
+listed_versions() {
+    grep -h -A30 'CurrentVersion\\\\Uninstall\\\\{' "$1"/system.reg "$1"/user.reg 2>/dev/null |
+        awk '/"DisplayName"="Korvanta"/ {k = 1} /^\[/ {k = 0} k && /"DisplayVersion"/ {print}' |
+        sed 's/.*="\(.*\)"/\1/'
+}
+
+check_msi() {
+    local prefix=$OUT/wineprefix-msi next_version next app window left
+    next_version=${VERSION%.*}.$((${VERSION##*.} + 1))
+    next="$OUT/korvanta-$next_version-windows-x86_64.msi"
+    make_msi "$next_version" "$next"
+    step "Installing $(basename "$MSI") in a fresh Wine prefix"
+    new_prefix "$prefix"
+    wine msiexec /i "Z:$MSI" /qn || { echo "msiexec /i failed" >&2; return 1; }
+    wineserver -w
+    [ -f "$(installed_dir "$prefix")/korvanta.exe" ] || { echo "nothing in Programs/Korvanta" >&2; return 1; }
+    [ -f "$(shortcut "$prefix")" ] || { echo "no Start-menu shortcut" >&2; return 1; }
+    [ "$(listed_versions "$prefix")" = "$VERSION" ] ||
+        { echo "installed programs list: $(listed_versions "$prefix")" >&2; return 1; }
+
+    step "Starting the installed korvanta.exe (the shortcut's target)"
+    wine "$(installed_dir "$prefix")/korvanta.exe" >/dev/null 2>&1 &
+    app=$!
+    window=$(wait_for_window Korvantix) ||
+        { echo "the installed korvanta.exe showed no window" >&2; return 1; }
+    sleep 3
+    import -window "$window" "$OUT/korvanta-installed.png"
+    kill $app 2>/dev/null || true
+    wineserver -k 2>/dev/null || true
+
+    step "Upgrading to $next_version, and refusing $VERSION over it"
+    wine msiexec /i "Z:$next" /qn || { echo "the upgrade failed" >&2; return 1; }
+    wineserver -w
+    [ "$(listed_versions "$prefix")" = "$next_version" ] ||
+        { echo "after the upgrade: $(listed_versions "$prefix")" >&2; return 1; }
+    if wine msiexec /i "Z:$MSI" /qn; then
+        echo "the older installer replaced the newer" >&2
+        return 1
+    fi
+    wineserver -w
+    [ "$(listed_versions "$prefix")" = "$next_version" ] ||
+        { echo "after the older installer: $(listed_versions "$prefix")" >&2; return 1; }
+
+    step "Uninstalling"
+    wine msiexec /x "Z:$next" /qn || { echo "msiexec /x failed" >&2; return 1; }
+    wineserver -w
+    left=$( (ls -d "$(installed_dir "$prefix")" "$(shortcut "$prefix")" 2>/dev/null
+        grep -h -i -n 'korvanta' "$prefix/user.reg" "$prefix/system.reg") || true)
+    [ -z "$left" ] || { printf 'left after uninstalling:\n%s\n' "$left" >&2; return 1; }
+    step "Installed, started, upgraded, refused the older and uninstalled, leaving nothing"
 }
 
 # RUN_TESTS and QT_ONLY from the command line.
@@ -390,12 +562,15 @@ main() {
 
     build_korvanta
     make_zip
-    [ $RUN_TESTS = 1 ] || { echo "$ZIP"; return 0; }
+    make_msi "$VERSION" "$MSI"
+    [ $RUN_TESTS = 1 ] || { echo "$ZIP"; echo "$MSI"; return 0; }
 
     start_wine
     test_under_wine || status=$?
     take_screenshots
     check_unpacked_zip
+    check_dark_mode
+    check_msi
     return $status
 }
 

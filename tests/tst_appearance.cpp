@@ -66,6 +66,22 @@ double textContrast(const QImage &image, QRect area = {})
     return best;
 }
 
+// What Qt 6.4 gives a Windows program in dark mode, as seen under Wine: dark window and text
+// colours, the button's shade left mid-grey and the other shades light.
+QPalette windowsDarkPalette()
+{
+    QPalette given = QApplication::style()->standardPalette();
+    const QColor foreground(Qt::white);
+    given.setColor(QPalette::Window, QColor(0x1E, 0x1E, 0x1E));
+    given.setColor(QPalette::Base, QColor(0x2D, 0x2D, 0x2D));
+    given.setColor(QPalette::Button, QColor(0x80, 0x80, 0x80));
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        given.setColor(role, foreground);
+    given.setColor(QPalette::Highlight, QColor(0x00, 0x78, 0xD4));
+    return given;
+}
+
 } // namespace
 
 class TestAppearance : public QObject
@@ -139,17 +155,22 @@ private slots:
     {
         QTest::addColumn<bool>("dark");
         QTest::addColumn<bool>("whileOpen");
-        QTest::newRow("light") << false << false;
-        QTest::newRow("dark from the start") << true << false;
-        QTest::newRow("dark while open") << true << true;
-        QTest::newRow("back to light while open") << false << true;
+        QTest::addColumn<bool>("windows"); // Qt 6.4's dark palette for Windows, completed
+        QTest::newRow("light") << false << false << false;
+        QTest::newRow("dark from the start") << true << false << false;
+        QTest::newRow("dark while open") << true << true << false;
+        QTest::newRow("back to light while open") << false << true << false;
+        QTest::newRow("Windows' dark mode") << true << false << true;
     }
 
     void readableInEveryScheme()
     {
         QFETCH(bool, dark);
         QFETCH(bool, whileOpen);
-        const QPalette scheme = dark ? darkPalette() : QApplication::style()->standardPalette();
+        QFETCH(bool, windows);
+        const QPalette scheme = windows ? korvanta::completedDark(windowsDarkPalette())
+                                : dark  ? darkPalette()
+                                        : QApplication::style()->standardPalette();
         QApplication::setPalette(
             whileOpen ? (dark ? QApplication::style()->standardPalette() : darkPalette()) : scheme);
         Form1 form;
@@ -181,6 +202,7 @@ private slots:
         QList<Measure> measures;
         for (QLabel *text : {form.Label1, form.Label4, form.Label5})
             measures.append({text->objectName(), textContrast(rendered(text)), 4.5});
+        measures.append({form.Text3->objectName(), textContrast(rendered(form.Text3)), 4.5});
         const QImage button = rendered(form.Command1);
         const QRect face = button.rect().adjusted(3, 3, -3, -3);
         const QColor panel = background(rendered(form.Frame3));

@@ -11,6 +11,7 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -18,6 +19,10 @@
 #include <iostream>
 #include <string>
 #include <string_view>
+
+#ifdef Q_OS_WIN
+#include <cwchar>
+#endif
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -251,6 +256,59 @@ std::optional<int> windowStarted(const QStringList &arguments)
         }
     }
     return std::nullopt;
+}
+
+#ifdef Q_OS_WIN
+int startWindowProgram()
+{
+    // This program's folder, and the rest of its own command line after the program's name
+    // (quoted or not), handed on as it stands.
+    std::wstring path(MAX_PATH, L'\0');
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
+    path.resize(length);
+    path = path.substr(0, path.find_last_of(L"\\/") + 1) + L"korvanta.exe";
+    const wchar_t *rest = GetCommandLineW();
+    if (*rest == L'"') {
+        rest = std::wcschr(rest + 1, L'"');
+        rest = rest ? rest + 1 : L"";
+    } else {
+        while (*rest && *rest != L' ' && *rest != L'\t')
+            ++rest;
+    }
+    std::wstring line = L"\"" + path + L"\"" + rest;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &started)) {
+        write(stderr,
+              QStringLiteral("korvanta: cannot start %1\n").arg(QString::fromStdWString(path)));
+        return 1;
+    }
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+    return 0;
+}
+#endif
+
+WindowCommandLine::WindowCommandLine(int argc, char *argv[])
+    : m_arguments(argv, argv + argc)
+{
+#ifdef Q_OS_WIN
+    static char platform[] = "-platform";
+    static char darkMode[] = "windows:darkmode=2";
+    const bool given = std::any_of(m_arguments.begin(), m_arguments.end(), [](const char *a) {
+        const std::string_view argument(a);
+        return argument == "-platform" || argument == "--platform" ||
+               argument.starts_with("-platform=") || argument.starts_with("--platform=");
+    });
+    if (!given && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        m_arguments.push_back(platform);
+        m_arguments.push_back(darkMode);
+    }
+#endif
+    m_count = int(m_arguments.size());
+    m_arguments.push_back(nullptr);
 }
 
 std::optional<int> runCommandLine(int argc, char *argv[])

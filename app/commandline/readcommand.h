@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace korvanta
 {
@@ -27,5 +28,26 @@ std::optional<int> refuseWithoutDisplay(int argc, char *argv[]);
 // Once the window's application is made, with `arguments` what Qt left of the command line:
 // an option that neither Qt nor Korvanta knows is a usage error (status 2).
 std::optional<int> windowStarted(const QStringList &arguments);
+
+// The command line the window's application is made with: the one given, and on Windows
+// "-platform windows:darkmode=2" where it names no platform, so that the window follows Windows'
+// dark mode (Qt 6.4 gives a dark palette only when asked). Lives as long as the application.
+class WindowCommandLine
+{
+public:
+    WindowCommandLine(int argc, char *argv[]);
+    int &count() { return m_count; }
+    char **arguments() { return m_arguments.data(); }
+
+private:
+    std::vector<char *> m_arguments;
+    int m_count = 0;
+};
+
+#ifdef Q_OS_WIN
+// For the console program: starts the windowed program beside it with the same command line, and
+// gives the exit status (0, or 1 where it could not be started).
+int startWindowProgram();
+#endif
 
 } // namespace korvanta

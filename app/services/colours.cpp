@@ -4,6 +4,7 @@
 #include "app/services/colours.h"
 
 #include <QApplication>
+#include <QPalette>
 #include <QStyle>
 
 #include <QtMath>
@@ -78,11 +79,36 @@ bool drawsAsTheSystem(const QStyle *style)
            name.compare(QStringLiteral("windows11"), Qt::CaseInsensitive) == 0;
 }
 
+QPalette completedDark(const QPalette &given)
+{
+    const QColor window = given.color(QPalette::Window);
+    const QColor text = given.color(QPalette::WindowText);
+    // The shades Fusion draws frames, edges and fields with, as on a dark Linux desktop: the
+    // button the window's colour, lighter and darker shades of it, fields darker still.
+    const QColor field = window.darker(126);
+    QPalette dark(text, window, window.lighter(170), window.darker(166), field, text,
+                  QColor(Qt::white), field, window);
+    dark.setColor(QPalette::ButtonText, text);
+    dark.setColor(QPalette::PlaceholderText, QColor(text.red(), text.green(), text.blue(), 128));
+    dark.setColor(QPalette::ToolTipBase, field);
+    dark.setColor(QPalette::ToolTipText, text);
+    // What stands out keeps the system's colours: its accent, and links.
+    for (const QPalette::ColorRole role :
+         {QPalette::Highlight, QPalette::HighlightedText, QPalette::Link, QPalette::LinkVisited}) {
+        for (const QPalette::ColorGroup group :
+             {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            dark.setColor(group, role, given.color(group, role));
+    }
+    return dark;
+}
+
 void useStyleThatFollowsScheme()
 {
     if (drawsAsTheSystem(QApplication::style()) &&
-        isDark(QApplication::palette().color(QPalette::Window)))
+        isDark(QApplication::palette().color(QPalette::Window))) {
         QApplication::setStyle(QStringLiteral("Fusion"));
+        QApplication::setPalette(completedDark(QApplication::palette()));
+    }
 }
 
 } // namespace korvanta

@@ -8,6 +8,7 @@
 // white. Ordinary text needs 4.5:1.
 
 #include <QColor>
+#include <QPalette>
 
 class QStyle;
 
@@ -37,8 +38,12 @@ QColor distinctFace(const QColor &preferred, const QColor &panel, const QColor &
 
 // Windows' own styles draw controls as the system does, light whatever the scheme: on a dark
 // scheme their text and the frames' captions could not be read. There the program is drawn by
-// Fusion, which follows the scheme. Call it once the scheme is set.
+// Fusion, which follows the scheme, with the scheme's palette completed: Qt 6.4's dark palette
+// for Windows leaves some of the shades Fusion draws with light. Call it once the scheme is set.
 void useStyleThatFollowsScheme();
+// A dark palette with every shade Fusion draws with, from `given`'s window and text colours,
+// keeping its highlight and links.
+QPalette completedDark(const QPalette &given);
 // Whether `style` is one of those.
 bool drawsAsTheSystem(const QStyle *style);
 
