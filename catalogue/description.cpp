@@ -142,6 +142,13 @@ Description describe(const Reading &r)
             return provinceAlone(r, type);
         d.plate = toQString(first) + toQString(second);
         d.answer = words(Part::CivilKey, first, second);
+        if (d.answer.isEmpty()) {
+            // A letter the lists offer without words (川G): as a letter the catalogue lacks.
+            Reading alone = r;
+            alone.picks[1] = {};
+            alone.shown.missingLetter = second;
+            return provinceAlone(alone, type);
+        }
         d.today = placeToday(first, second);
         d.todayInShort = inShort(first, second);
         d.plateLine = joined(type, todayNote(toQString(first), toQString(second)));

@@ -216,6 +216,10 @@ private slots:
         row("粤Z·1234学", "粤Z\t民用车辆\t香港、澳门特别行政区进入内地车辆\t", "教练汽车");
         row("粤Z·1234挂", "粤Z\t民用车辆\t香港、澳门特别行政区进入内地车辆\t", "挂车");
         row("粤Z·D12345", "粤Z\t民用车辆\t香港、澳门特别行政区进入内地车辆\t", "新能源汽车（纯电动）");
+        // A letter the lists offer without words is answered as one the catalogue lacks, with
+        // today's place: every row says something (the fuzzer found "成").
+        row("成", "川A\t民用车辆\t四川省成都市车辆\t");
+        row("川G12345", "川G\t民用车辆\t四川省成都市（目录中没有川G）\t");
         // A large new-energy plate ends in D or F alone.
         row("冀A·12345F", "冀A\t民用车辆\t河北省石家庄市车辆\t新能源汽车（非纯电动）");
         row("冀A·12345K", "冀A\t民用车辆\t河北省石家庄市车辆\t", "新能源汽车（非纯电动）");
