@@ -24,32 +24,46 @@ QString words(Part part, Text text, Text letter = {})
     return found ? toQString(*found) : QString();
 }
 
+using Meaning = std::optional<today::Meaning>;
+
+Meaning meaningOf(Text province, Text letter)
+{
+    return today::find(toQString(province), toQString(letter));
+}
+
 // Today's place of a prefix in full ("山东省滨州市"): the province or city alone where no source
 // says more, nothing for a letter no longer issued or a prefix no source gives.
-QString placeToday(Text province, Text letter)
+QString placeToday(Text province, const Meaning &meaning)
 {
-    const auto meaning = today::find(toQString(province), toQString(letter));
     if (!meaning || meaning->status == today::Status::NoLongerIssued)
         return {};
     return toQString(provinces::name(province)) + toQString(meaning->place);
 }
 
 // "今：湖北省襄阳市", "今已不再发放", or nothing where the prefix means the same today.
-QString inShort(Text province, Text letter)
+QString inShort(Text province, const Meaning &meaning)
 {
-    const auto meaning = today::find(toQString(province), toQString(letter));
     if (!meaning || meaning->status == today::Status::Same)
         return {};
     if (meaning->status == today::Status::NoLongerIssued)
         return QStringLiteral("今已不再发放");
-    return QStringLiteral("今：") + placeToday(province, letter);
+    return QStringLiteral("今：") + placeToday(province, meaning);
+}
+
+// The plate line's words for it: in short, and what changed where the table says.
+QString noteOf(Text province, const Meaning &meaning)
+{
+    const QString shortly = inShort(province, meaning);
+    if (shortly.isEmpty() || meaning->change.empty())
+        return shortly;
+    return shortly + QStringLiteral("（") + toQString(meaning->change) + u'）';
 }
 
 // "四川省广安市（目录中没有川X）", or the province alone where no source gives the letter.
 QString missingLetter(const Reading &r)
 {
     const QString key = toQString(r.picks[0]) + toQString(r.shown.missingLetter);
-    QString place = placeToday(r.picks[0], r.shown.missingLetter);
+    QString place = placeToday(r.picks[0], meaningOf(r.picks[0], r.shown.missingLetter));
     if (place.isEmpty())
         place = toQString(provinces::name(r.picks[0]));
     return place + QStringLiteral("（目录中没有") + key + QStringLiteral("）");
@@ -85,7 +99,7 @@ Description provinceAlone(const Reading &r, const QString &type)
     d.answer = lettered ? missingLetter(r) : toQString(provinces::name(r.picks[0]));
     d.plateLine = joined(lettered ? d.answer : QString(), type);
     if (lettered)
-        d.today = placeToday(r.picks[0], r.shown.missingLetter);
+        d.today = placeToday(r.picks[0], meaningOf(r.picks[0], r.shown.missingLetter));
     return d;
 }
 
@@ -137,7 +151,7 @@ Description describe(const Reading &r)
     d.type = type;
     d.plateLine = type;
     switch (r.kind) {
-    case PlateKind::Civil:
+    case PlateKind::Civil: {
         if (second.empty())
             return provinceAlone(r, type);
         d.plate = toQString(first) + toQString(second);
@@ -149,10 +163,12 @@ Description describe(const Reading &r)
             alone.shown.missingLetter = second;
             return provinceAlone(alone, type);
         }
-        d.today = placeToday(first, second);
-        d.todayInShort = inShort(first, second);
-        d.plateLine = joined(type, todayNote(toQString(first), toQString(second)));
+        const Meaning meaning = meaningOf(first, second);
+        d.today = placeToday(first, meaning);
+        d.todayInShort = inShort(first, meaning);
+        d.plateLine = joined(type, noteOf(first, meaning));
         break;
+    }
     case PlateKind::Military: {
         d.plate = (first.empty() ? QStringLiteral("…") : toQString(first)) + toQString(second);
         QStringList said;
@@ -179,14 +195,7 @@ Description describe(const Reading &r)
 
 QString todayNote(QStringView province, QStringView letter)
 {
-    const auto meaning = today::find(province, letter);
-    if (!meaning || meaning->status == today::Status::Same)
-        return {};
-    const Text p = toText(province);
-    const Text l = toText(letter);
-    const QString change = toQString(meaning->change);
-    const QString note = change.isEmpty() ? QString() : QStringLiteral("（") + change + u'）';
-    return inShort(p, l) + note;
+    return noteOf(toText(province), today::find(province, letter));
 }
 
 Columns columns(const Reading &reading)

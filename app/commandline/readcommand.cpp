@@ -198,6 +198,16 @@ bool readLines()
     return allFound;
 }
 
+// Whether the command line names a Qt platform of its own ("-platform NAME").
+bool namesPlatform(int argc, char *argv[])
+{
+    return std::any_of(argv + 1, argv + argc, [](const char *a) {
+        const std::string_view argument(a);
+        return argument == "-platform" || argument == "--platform" ||
+               argument.starts_with("-platform=") || argument.starts_with("--platform=");
+    });
+}
+
 const QString kNoDisplay = QStringLiteral(
     "korvanta: there is no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY "
     "is set); korvanta --read TEXT answers without one");
@@ -225,12 +235,8 @@ void failToStart(QtMsgType type, const QMessageLogContext &context, const QStrin
 std::optional<int> refuseWithoutDisplay(int argc, char *argv[])
 {
 #if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
-    bool platformGiven = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument(argv[i]);
-        platformGiven |= argument == "-platform" || argument == "--platform" ||
-                         argument.starts_with("-platform=") || argument.starts_with("--platform=");
-    }
+    const bool platformGiven =
+        !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || namesPlatform(argc, argv);
     if (!platformGiven && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
         write(stderr, kNoDisplay + u'\n');
@@ -297,12 +303,7 @@ WindowCommandLine::WindowCommandLine(int argc, char *argv[])
 #ifdef Q_OS_WIN
     static char platform[] = "-platform";
     static char darkMode[] = "windows:darkmode=2";
-    const bool given = std::any_of(m_arguments.begin(), m_arguments.end(), [](const char *a) {
-        const std::string_view argument(a);
-        return argument == "-platform" || argument == "--platform" ||
-               argument.starts_with("-platform=") || argument.starts_with("--platform=");
-    });
-    if (!given && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    if (!namesPlatform(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         m_arguments.push_back(platform);
         m_arguments.push_back(darkMode);
     }
