@@ -121,11 +121,15 @@ constexpr Shape kShapes[] = {
     // New-energy plates. GA 36-2018《中华人民共和国机动车号牌》, as summarised in 太平洋汽车网
     // 《新能源汽车车牌规则有哪些》(2019-06-03): a small car's serial starts with D (pure
     // electric) or F (not pure electric), then a letter or digit and four digits; a large
-    // vehicle's serial is five digits and then D or F; I and O are never used. Further letters
-    // for when D and F run out are quoted by public plate checkers alone, with no page that says
-    // so, and are not read. 粤Z plates are Hong Kong's and Macao's, which take 港 or 澳 alone.
-    Shape(Civil, CivilKey, u"%@[D]*####", u"新能源汽车（纯电动）").unless(u"粤Z"),
-    Shape(Civil, CivilKey, u"%@[F]*####", u"新能源汽车（非纯电动）").unless(u"粤Z"),
+    // vehicle's serial is five digits and then D or F; I and O are never used. Where D and F run
+    // out, a small car's serial starts with A, B, C or E (pure electric) or G, H, J or K (not
+    // pure electric): 问答导航《电动汽车车牌a开头是什么意思》(99.wendadaohang.com/zd/
+    // WOt7zWtWeW7X77XjzOX.html) names all ten; m.pay1999.com/ask/4879155.html (2025) says Shenzhen
+    // gives out A and Beijing A and B; 太平洋汽车网's note m.pcauto.com.cn/note/
+    // 860197395488574425.html calls A the pure-electric reserve. No page gives a large vehicle
+    // more than D and F. 粤Z plates are Hong Kong's and Macao's, which take 港 or 澳 alone.
+    Shape(Civil, CivilKey, u"%@[DABCE]*####", u"新能源汽车（纯电动）").unless(u"粤Z"),
+    Shape(Civil, CivilKey, u"%@[FGHJK]*####", u"新能源汽车（非纯电动）").unless(u"粤Z"),
     Shape(Civil, CivilKey, u"%@#####[D]", u"新能源汽车（纯电动）").unless(u"粤Z"),
     Shape(Civil, CivilKey, u"%@#####[F]", u"新能源汽车（非纯电动）").unless(u"粤Z"),
     // An ordinary plate: five digits or capitals other than I and O (the same summary).
