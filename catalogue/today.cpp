@@ -51,8 +51,17 @@ constexpr Status Gone = NoLongerIssued;
 //   [tongren] a page of 贵州's divisions (zzfmdn.com): 铜仁地区 and 毕节地区 made 地级市 in 2011.
 //   [qamdo]  财新, 2014-11-03: 昌都地区 made 昌都市; 维基百科 昌都市: plate 藏B.
 //   [nagqu]  中新网, 2018-05-07: 那曲地区 made 那曲市.
+//   [tianjin] 太平洋汽车网's list of 津 letters (pcauto.com.cn/wd/2701231.html): 津A to 津N, 津Q
+//            and 津R are the city's plates, 津E its taxis'.
+//   [hainan] a list of 琼 letters (aryapackersandmovers.com/wd/2388443.html): 琼C 琼海市, 琼D
+//            五指山, 琼E 洋浦开发区, 琼F 儋州.
+//
+// Where the catalogue's word differs from every list and no source says that the letter changed
+// hands (鲁M, which every list gives to 滨州 while 莱芜 had 鲁S; 蒙G to 蒙L, where the catalogue
+// leaves out 通辽 and shifts the letters after it), the note says what the lists give and
+// nothing of a change.
 // clang-format off
-constexpr KeyedTable<Meaning, 388> kToday({
+constexpr KeyedTable<Meaning, 405> kToday({
     // 北京市
     {u"京A", {u"", Changed, u"崇文、宣武2010年分别并入东城、西城", Lists}}, // [gov]
     {u"京B", {u"", Same, u"", Lists}},
@@ -62,6 +71,11 @@ constexpr KeyedTable<Meaning, 388> kToday({
     {u"京F", {u"", Changed, u"崇文、宣武2010年分别并入东城、西城", None}}, // [gov]; no list names 京F
     {u"京G", {u"", Same, u"", None}}, // no list names 京G
     {u"京H", {u"", Same, u"", None}}, // L1: 中央国家机关使用; L2 lacks it
+    {u"京J", {u"", Same, u"", Lists}}, // L1: 中央国家机关使用; L2: 北京市
+    {u"京K", {u"", Same, u"", Lists}}, // L1: 中央国家机关使用; L2: 北京市
+    {u"京L", {u"", Same, u"", Lists}}, // L1: 中央国家机关使用; L2: 北京市
+    {u"京M", {u"", Same, u"", Lists}}, // L1: 中央国家机关使用; L2: 北京市
+    {u"京N", {u"", Same, u"", None}}, // L1: 中央国家机关使用; L2 lacks it
     {u"京Y", {u"", Same, u"", Lists}},
     // 天津市
     {u"津A", {u"", Same, u"", Lists}},
@@ -69,6 +83,16 @@ constexpr KeyedTable<Meaning, 388> kToday({
     {u"津C", {u"", Same, u"", Lists}},
     {u"津D", {u"", Same, u"", Lists}},
     {u"津E", {u"", Same, u"", Lists}}, // L1: 天津市（出租车）; L2: 天津市
+    {u"津F", {u"", Same, u"", Lists}}, // L1: 天津市; L2 lacks it; [tianjin]
+    {u"津G", {u"", Same, u"", Lists}}, // L1: 天津市; L2 lacks it; [tianjin]
+    {u"津H", {u"", Same, u"", Lists}}, // L1: 天津市; L2 lacks it; [tianjin]
+    {u"津J", {u"", Same, u"", None}}, // [tianjin] alone
+    {u"津K", {u"", Same, u"", None}}, // [tianjin] alone
+    {u"津L", {u"", Same, u"", None}}, // [tianjin] alone
+    {u"津M", {u"", Same, u"", None}}, // [tianjin] alone
+    {u"津N", {u"", Same, u"", None}}, // [tianjin] alone
+    {u"津Q", {u"", Same, u"", None}}, // [tianjin] alone
+    {u"津R", {u"", Same, u"", None}}, // [tianjin] alone
     // 上海市
     {u"沪A", {u"", Same, u"", Lists}},
     {u"沪B", {u"", Same, u"", Lists}},
@@ -180,7 +204,7 @@ constexpr KeyedTable<Meaning, 388> kToday({
     {u"鲁J", {u"泰安市", Same, u"", Lists}},
     {u"鲁K", {u"威海市", Same, u"", Lists}},
     {u"鲁L", {u"日照市", Same, u"", Lists}},
-    {u"鲁M", {u"滨州市", Changed, u"原莱芜市2019年并入济南市，今用鲁S", Lists}}, // [jinan]
+    {u"鲁M", {u"滨州市", Changed, u"公开名单均作滨州", Lists}}, // L1, L2; 莱芜 was 鲁S [jinan]
     {u"鲁N", {u"德州市", Same, u"", Lists}},
     {u"鲁P", {u"聊城市", Same, u"", Lists}},
     {u"鲁Q", {u"临沂市", Same, u"", Lists}},
@@ -201,9 +225,9 @@ constexpr KeyedTable<Meaning, 388> kToday({
     {u"鄂J", {u"黄冈市", Same, u"", Lists}},
     {u"鄂K", {u"孝感市", Same, u"", Lists}},
     {u"鄂L", {u"咸宁市", Same, u"", Lists}},
-    {u"鄂M", {u"仙桃市", Changed, u"荆州今用鄂D", Lists}},
+    {u"鄂M", {u"仙桃市", Changed, u"公开名单均作仙桃", Lists}},
     {u"鄂N", {u"潜江市", Changed, u"", Lists}},
-    {u"鄂P", {u"神农架林区", Changed, u"宜昌今用鄂E", Lists}},
+    {u"鄂P", {u"神农架林区", Changed, u"公开名单均作神农架林区", Lists}},
     {u"鄂Q", {u"恩施土家族苗族自治州", Changed, u"", Lists}},
     {u"鄂R", {u"天门市", Same, u"", Lists}},
     {u"鄂S", {u"随州市", Same, u"", Lists}},
@@ -383,7 +407,7 @@ constexpr KeyedTable<Meaning, 388> kToday({
     {u"桂F", {u"崇左市", Changed, u"南宁今用桂A", Lists}}, // L1: 南宁地区; L2: 崇左市
     {u"桂G", {u"来宾市", Changed, u"柳州今用桂B", Lists}}, // L1: 柳州地区; L2: 来宾市
     {u"桂H", {u"桂林市", Same, u"", Lists}},
-    {u"桂J", {u"贺州市", Changed, u"梧州今用桂D", Lists}},
+    {u"桂J", {u"贺州市", Changed, u"公开名单均作贺州", Lists}},
     {u"桂K", {u"玉林市", Same, u"", Lists}},
     {u"桂L", {u"百色市", Same, u"", Lists}},
     {u"桂M", {u"河池市", Same, u"", Lists}},
@@ -397,11 +421,11 @@ constexpr KeyedTable<Meaning, 388> kToday({
     {u"蒙D", {u"赤峰市", Same, u"", Lists}},
     {u"蒙E", {u"呼伦贝尔市", Same, u"", Lists}},
     {u"蒙F", {u"兴安盟", Same, u"", Lists}},
-    {u"蒙G", {u"通辽市", Changed, u"锡林郭勒盟今用蒙H", Lists}},
-    {u"蒙H", {u"锡林郭勒盟", Changed, u"乌兰察布今用蒙J", Lists}},
-    {u"蒙J", {u"乌兰察布市", Changed, u"鄂尔多斯今用蒙K", Lists}}, // L1: 乌兰察布盟
-    {u"蒙K", {u"鄂尔多斯市", Changed, u"巴彦淖尔今用蒙L", Lists}},
-    {u"蒙L", {u"巴彦淖尔市", Changed, u"阿拉善盟今用蒙M", Lists}}, // L1: 巴彦淖尔盟
+    {u"蒙G", {u"通辽市", Changed, u"公开名单均作通辽", Lists}},
+    {u"蒙H", {u"锡林郭勒盟", Changed, u"公开名单均作锡林郭勒盟", Lists}},
+    {u"蒙J", {u"乌兰察布市", Changed, u"公开名单均作乌兰察布", Lists}}, // L1: 乌兰察布盟
+    {u"蒙K", {u"鄂尔多斯市", Changed, u"公开名单均作鄂尔多斯", Lists}},
+    {u"蒙L", {u"巴彦淖尔市", Changed, u"公开名单均作巴彦淖尔", Lists}}, // L1: 巴彦淖尔盟
     {u"蒙M", {u"阿拉善盟", Same, u"", Lists}},
     // 新疆维吾尔自治区
     {u"新A", {u"乌鲁木齐市", Same, u"", Lists}},
@@ -460,8 +484,10 @@ constexpr KeyedTable<Meaning, 388> kToday({
     // 海南省
     {u"琼A", {u"海口市", Same, u"", Lists}},
     {u"琼B", {u"三亚市", Same, u"", Lists}},
-    {u"琼C", {u"", Same, u"", None}}, // L1: 三沙市; L2: 琼海市; sources split
+    {u"琼C", {u"", Same, u"", None}}, // L1: 三沙市; L2, [hainan]: 琼海市; sources split
+    {u"琼D", {u"五指山市", Same, u"", Lists}}, // L1, L2 (written "琼D" there), [hainan]
     {u"琼E", {u"洋浦开发区", Same, u"", Lists}},
+    {u"琼F", {u"儋州市", Same, u"", Lists}}, // L1 and [hainan]; L2 lacks it
     // 贵州省
     {u"贵A", {u"贵阳市", Same, u"", Lists}},
     {u"贵B", {u"六盘水市", Same, u"", Lists}},

@@ -6,10 +6,14 @@
 // line, each as its source says it.
 
 #include "catalogue/description.h"
+#include "catalogue/provinces.h"
 #include "catalogue/search.h"
 #include "catalogue/today.h"
 
+#include <QSet>
 #include <QTest>
+
+#include <map>
 
 using namespace korvanta;
 
@@ -29,9 +33,11 @@ private slots:
         QTest::newRow("lists: 冀A") << QStringLiteral("冀A12345") << QStringLiteral("河北省石家庄市") << QString();
         QTest::newRow("lists: 川X, missing") << QStringLiteral("川X12345") << QStringLiteral("四川省广安市") << QString();
         QTest::newRow("lists: 宁E, missing") << QStringLiteral("宁E12345") << QStringLiteral("宁夏回族自治区中卫市") << QString();
-        QTest::newRow("lists: 鲁M, another place") << QStringLiteral("鲁M12345") << QStringLiteral("山东省滨州市") << QStringLiteral("今：山东省滨州市（原莱芜市2019年并入济南市，今用鲁S）");
-        QTest::newRow("lists: 蒙K, one letter off") << QStringLiteral("蒙K12345") << QStringLiteral("内蒙古自治区鄂尔多斯市") << QStringLiteral("今：内蒙古自治区鄂尔多斯市（巴彦淖尔今用蒙L）");
-        QTest::newRow("lists: 鄂M") << QStringLiteral("鄂M12345") << QStringLiteral("湖北省仙桃市") << QStringLiteral("今：湖北省仙桃市（荆州今用鄂D）");
+        QTest::newRow("lists: 鲁M, another place") << QStringLiteral("鲁M12345") << QStringLiteral("山东省滨州市") << QStringLiteral("今：山东省滨州市（公开名单均作滨州）");
+        QTest::newRow("lists: 蒙K, one letter off") << QStringLiteral("蒙K12345") << QStringLiteral("内蒙古自治区鄂尔多斯市") << QStringLiteral("今：内蒙古自治区鄂尔多斯市（公开名单均作鄂尔多斯）");
+        QTest::newRow("lists: 蒙G, one letter off") << QStringLiteral("蒙G12345") << QStringLiteral("内蒙古自治区通辽市") << QStringLiteral("今：内蒙古自治区通辽市（公开名单均作通辽）");
+        QTest::newRow("lists: 鄂M") << QStringLiteral("鄂M12345") << QStringLiteral("湖北省仙桃市") << QStringLiteral("今：湖北省仙桃市（公开名单均作仙桃）");
+        QTest::newRow("lists: 桂J") << QStringLiteral("桂J12345") << QStringLiteral("广西壮族自治区贺州市") << QStringLiteral("今：广西壮族自治区贺州市（公开名单均作贺州）");
         QTest::newRow("lists: 桂G") << QStringLiteral("桂G12345") << QStringLiteral("广西壮族自治区来宾市") << QStringLiteral("今：广西壮族自治区来宾市（柳州今用桂B）");
         // Notices in the press.
         QTest::newRow("notice: 鲁S, Jinan again") << QStringLiteral("鲁S12345") << QStringLiteral("山东省济南市") << QString();
@@ -51,6 +57,14 @@ private slots:
         QTest::newRow("split: 琼C") << QStringLiteral("琼C12345") << QStringLiteral("海南省") << QString();
         QTest::newRow("city: 京B") << QStringLiteral("京B12345") << QStringLiteral("北京市") << QString();
         QTest::newRow("no row: 吉K") << QStringLiteral("吉K12345") << QString() << QString();
+        // Letters the catalogue lacks, from the lists and pages of municipal and Hainan letters.
+        QTest::newRow("lists: 京J, the city") << QStringLiteral("京J12345") << QStringLiteral("北京市") << QString();
+        QTest::newRow("one list: 京N, the city") << QStringLiteral("京N12345") << QStringLiteral("北京市") << QString();
+        QTest::newRow("a list and a page: 津F") << QStringLiteral("津F12345") << QStringLiteral("天津市") << QString();
+        QTest::newRow("a page alone: 津Q") << QStringLiteral("津Q12345") << QStringLiteral("天津市") << QString();
+        QTest::newRow("lists and a page: 琼D") << QStringLiteral("琼D12345") << QStringLiteral("海南省五指山市") << QString();
+        QTest::newRow("a list and a page: 琼F") << QStringLiteral("琼F12345") << QStringLiteral("海南省儋州市") << QString();
+        QTest::newRow("no source: 京P") << QStringLiteral("京P12345") << QString() << QString();
         // clang-format on
     }
     void prefixes()
@@ -60,8 +74,68 @@ private slots:
         QFETCH(QString, note);
         const search::Rows rows = search::lookUp(plate);
         QVERIFY(!rows.empty());
-        QCOMPARE(columns(rows[0].reading).today, today);
+        QCOMPARE(describe(rows[0].reading).today, today);
         QCOMPARE(todayNote(plate.first(1), plate.sliced(1, 1)), note);
+    }
+
+    // A letter the catalogue lacks is answered by today's place where the sources give it (the
+    // city itself for a city's own letters); where they do not, by the province, with the letter
+    // left for the person to see.
+    void lettersTheCatalogueLacks_data()
+    {
+        QTest::addColumn<QString>("plate");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("standsAlone");
+        // clang-format off
+        QTest::newRow("川X") << QStringLiteral("川X12345") << QStringLiteral("四川省广安市（目录中没有川X）") << true;
+        QTest::newRow("鄂W") << QStringLiteral("鄂W12345") << QStringLiteral("湖北省武汉市（目录中没有鄂W）") << true;
+        QTest::newRow("京J") << QStringLiteral("京J12345") << QStringLiteral("北京市（目录中没有京J）") << true;
+        QTest::newRow("琼F") << QStringLiteral("琼F12345") << QStringLiteral("海南省儋州市（目录中没有琼F）") << true;
+        QTest::newRow("川G, listed without words") << QStringLiteral("川G12345") << QStringLiteral("四川省成都市（目录中没有川G）") << true;
+        QTest::newRow("京N, one list") << QStringLiteral("京N12345") << QStringLiteral("北京市（目录中没有京N）") << false;
+        QTest::newRow("琼C, split") << QStringLiteral("琼C12345") << QStringLiteral("海南省琼北市车辆") << false;
+        QTest::newRow("京P, no row") << QStringLiteral("京P12345") << QStringLiteral("北京市（目录中没有京P）") << false;
+        QTest::newRow("晋G, listed, no source") << QStringLiteral("晋G12345") << QStringLiteral("山西省（目录中没有晋G）") << false;
+        // clang-format on
+    }
+    void lettersTheCatalogueLacks()
+    {
+        QFETCH(QString, plate);
+        QFETCH(QString, answer);
+        QFETCH(bool, standsAlone);
+        const search::Rows rows = search::lookUp(plate);
+        QVERIFY(!rows.empty());
+        const Answer said = describe(rows[0].reading);
+        QCOMPARE(said.answer, answer);
+        QCOMPARE(said.standsAlone, standsAlone);
+    }
+
+    // The table as a whole: one row a prefix, in the catalogue's province order, each with a
+    // province's character and a capital; every row is counted by how it is known, so that a row
+    // added or changed is a row someone looked at.
+    void tableShape()
+    {
+        const auto rows = today::rows();
+        QCOMPARE(rows.size(), std::size_t(405));
+        QSet<QString> keys;
+        QStringList provinceOrder;
+        std::map<today::Evidence, int> byEvidence;
+        for (const today::Row &row : rows) {
+            const QString key = toQString(row.key);
+            QVERIFY2(!keys.contains(key), qPrintable(key));
+            keys.insert(key);
+            QVERIFY2(!provinces::name(row.key.substr(0, 1)).empty(), qPrintable(key));
+            if (provinceOrder.isEmpty() || provinceOrder.last() != key.first(1)) {
+                QVERIFY2(!provinceOrder.contains(key.first(1)), qPrintable(key));
+                provinceOrder << key.first(1);
+            }
+            ++byEvidence[row.meaning.evidence];
+        }
+        QCOMPARE(provinceOrder.size(), 31);
+        QCOMPARE(byEvidence[today::Evidence::Notice], 8);
+        QCOMPARE(byEvidence[today::Evidence::PlacePage], 12);
+        QCOMPARE(byEvidence[today::Evidence::Lists], 369);
+        QCOMPARE(byEvidence[today::Evidence::None], 16);
     }
 
     // The catalogue's words stay as they are, beside today's: a key that means another place
@@ -69,7 +143,7 @@ private slots:
     void catalogueWordsStay()
     {
         const search::Rows rows = search::lookUp(QStringLiteral("鲁M12345"));
-        QCOMPARE(columns(rows[0].reading).answer, QStringLiteral("山东省莱芜市车辆"));
+        QCOMPARE(describe(rows[0].reading).answer, QStringLiteral("山东省莱芜市车辆"));
         QCOMPARE(describe(Part::CivilKey, u"鲁", u"M").value_or(Text{}), Text(u"山东省莱芜市车辆"));
     }
 };
