@@ -49,13 +49,14 @@ enum class PlateCategory { Min, Jun, WJ, TZ };
 // armed-police answers alike.
 // How a typed plate becomes an answer: catalogue/platereader.h reads the text into readings (what
 // the lists would pick, and what the plate's shape shows), catalogue/search.h orders them into
-// rows with the places and pinyin found, and describe() gives each row's words (columns() the
-// suggestions' columns, as korvanta --read prints them). Applying a row clicks the category
-// button and reports each list's pick as QComboBox does, so it ends in the same handlers; what
-// describe() says the plate line shows (a green plate, a trailer, a province behind a letter the
-// catalogue lacks) appears under the answers, heard with them. A plate that no list can give (a
-// 2012-style military or armed-police plate, an emergency-rescue plate) returns the window to how
-// it starts and says all of it in the plate line.
+// rows with the places and pinyin found, and describe() gives each row's Answer, which the
+// suggestions show in columns and korvanta --read prints as a line. Applying a row clicks the
+// category button and reports each list's pick as QComboBox does, so it ends in the same handlers;
+// what the Answer adds to the picks' answer (a green plate, a trailer, today's place) appears in
+// the plate line under the answers, heard with them. A plate that no list can give (a 2012-style
+// military or armed-police plate, an emergency-rescue plate) returns the window to how it starts
+// and is answered where the second answer shows; a letter the catalogue lacks whose place the
+// sources give is answered where the first answer shows, with its province picked.
 class Form1 : public QWidget, private Ui::Form1
 {
     Q_OBJECT
@@ -184,9 +185,10 @@ private:
     QRadioButton *buttonOf(korvanta::PlateKind kind) const;
     // What a typed plate or a civil pick says beside the picks' answer (its type, what its prefix
     // means today), in a small line under the answers; for a plate that no list gives, all of it
-    // in the second answer's place and size. Every category click and list pick empties both.
+    // in the second answer's place and size, and a letter the catalogue lacks whose place is
+    // known in the first answer's. Every category click and list pick empties both.
     void showPlateLine(const QString &text);
-    void showPlateAnswer(const QString &text);
+    void showPlateAnswer(const QString &text, const QLabel *place);
     void clearPlateLine();
     // No category chosen, the lists and answers as when the window opened.
     void returnToStart();

@@ -28,8 +28,8 @@ void Form1::setUpTypedPlate()
     m_plateLine->setTextInteractionFlags(Label4->textInteractionFlags());
     m_plateLine->setProperty("answerTitle", QStringLiteral("车牌说明"));
     m_plateLine->hide();
-    m_answers->alsoHear(m_plateLine);
-    // A plate that no list gives is answered where the second answer shows, as large and blue.
+    // A plate that no list gives is answered where the second answer shows, and a letter the
+    // catalogue lacks where the first does, as large and blue; heard before the plate line.
     m_plateAnswer = new QLabel(Frame2);
     m_plateAnswer->setObjectName(QStringLiteral("plateAnswer"));
     m_plateAnswer->setGeometry(Label5->geometry());
@@ -40,6 +40,7 @@ void Form1::setUpTypedPlate()
     m_plateAnswer->setProperty("answerTitle", Label5->property("answerTitle"));
     m_plateAnswer->hide();
     m_answers->alsoHear(m_plateAnswer);
+    m_answers->alsoHear(m_plateLine);
     followColourScheme();
     QComboBox *const lists[] = {Combo1, Combo2, Combo3};
     for (std::size_t i = 0; i < 3; ++i)
@@ -87,8 +88,10 @@ void Form1::showPlateLine(const QString &text)
     m_plateLine->setVisible(!text.isEmpty());
 }
 
-void Form1::showPlateAnswer(const QString &text)
+void Form1::showPlateAnswer(const QString &text, const QLabel *place)
 {
+    m_plateAnswer->setGeometry(place->geometry());
+    m_plateAnswer->setProperty("answerTitle", place->property("answerTitle"));
     m_plateAnswer->setText(text);
     m_plateAnswer->setVisible(!text.isEmpty());
 }
@@ -98,7 +101,7 @@ void Form1::clearPlateLine()
     if (m_plateLine)
         showPlateLine({});
     if (m_plateAnswer)
-        showPlateAnswer({});
+        showPlateAnswer({}, Label5);
 }
 
 void Form1::returnToStart()
@@ -126,14 +129,16 @@ void Form1::returnToStart()
 // special button), then each list's pick in turn, as QComboBox reports a pick; a part that the
 // reading lacks leaves its list open for the person to choose. What the plate says that the
 // picks' answer does not goes to the plate line, heard with the answer. A plate that no list offers
-// returns the window to how it starts, and the plate line says what it is.
+// returns the window to how it starts, and says what it is where the second answer shows; a letter
+// the catalogue lacks whose place the sources give is answered where the first answer shows, and
+// leaves the letter list closed: it has nothing more to offer.
 void Form1::applyReading(const Reading &reading)
 {
-    const QString plateLine = describe(reading).plateLine;
+    const Answer answer = describe(reading);
     if (reading.byShapeAlone()) {
         returnToStart();
         m_answers->startAnew();
-        showPlateAnswer(plateLine);
+        showPlateAnswer(sentences(answer.answer, answer.type), Label5);
         m_answers->hearSoon();
         Combo1->setFocus(Qt::OtherFocusReason);
         return;
@@ -150,7 +155,10 @@ void Form1::applyReading(const Reading &reading)
         const QString part = toQString(reading.picks[std::size_t(i)]);
         const int index = indexOfItem(lists[i], part);
         if (part.isEmpty() || index < 0) {
-            showPlateLine(plateLine);
+            if (answer.standsAlone)
+                break;
+            const bool lettered = !reading.shown.missingLetter.empty();
+            showPlateLine(sentences(lettered ? answer.answer : QString(), answer.type));
             lists[i]->setFocus(Qt::OtherFocusReason);
             lists[i]->showPopup();
             return;
@@ -158,6 +166,12 @@ void Form1::applyReading(const Reading &reading)
         lists[i]->setCurrentIndex(index);
         emit lists[i]->activated(index);
     }
-    showPlateLine(plateLine);
+    if (answer.standsAlone) {
+        showPlateAnswer(answer.answer, Label4);
+        showPlateLine(answer.type);
+        Combo1->setFocus(Qt::OtherFocusReason);
+    } else {
+        showPlateLine(sentences(answer.type, answer.todayNote));
+    }
     m_answers->hearSoon();
 }

@@ -59,48 +59,49 @@ QString noteOf(Text province, const Meaning &meaning)
     return shortly + QStringLiteral("（") + toQString(meaning->change) + u'）';
 }
 
-// "四川省广安市（目录中没有川X）", or the province alone where no source gives the letter.
-QString missingLetter(const Reading &r)
+// Whether the sources give the place of a prefix today (the city itself, for a city's own
+// letters): a letter that the catalogue lacks is then answered by that place.
+bool placeKnown(const Meaning &meaning)
 {
-    const QString key = toQString(r.picks[0]) + toQString(r.shown.missingLetter);
-    QString place = placeToday(r.picks[0], meaningOf(r.picks[0], r.shown.missingLetter));
-    if (place.isEmpty())
-        place = toQString(provinces::name(r.picks[0]));
-    return place + QStringLiteral("（目录中没有") + key + QStringLiteral("）");
+    return meaning && meaning->evidence != today::Evidence::None &&
+           meaning->status != today::Status::NoLongerIssued;
 }
 
-QString joined(const QString &first, const QString &second)
+Answer byShapeAlone(const Reading &r, const QString &type)
 {
-    if (first.isEmpty() || second.isEmpty())
-        return first + second;
-    return first + u'。' + second;
+    Answer a;
+    a.plate = shapes::plateText(r.shown);
+    a.kind = r.kind;
+    a.type = type;
+    a.answer = toQString(shapes::unit(r.shown.shape));
+    if (a.answer.isEmpty())
+        a.answer = toQString(provinces::name(r.shown.province));
+    a.standsAlone = true;
+    return a;
 }
 
-Description byShapeAlone(const Reading &r, const QString &type)
+// A civil plate whose letter the lists do not give: its province, and the letter it shows,
+// answered by today's place where the sources give it ("四川省广安市（目录中没有川X）"), else by
+// the province alone ("北京市（目录中没有京N）").
+Answer provinceAlone(const Reading &r, const QString &type)
 {
-    Description d;
-    d.plate = shapes::plateText(r.shown);
-    d.type = type;
-    d.answer = toQString(shapes::unit(r.shown.shape));
-    if (d.answer.isEmpty())
-        d.answer = toQString(provinces::name(r.shown.province));
-    d.plateLine = joined(d.answer, type);
-    return d;
-}
-
-// A civil plate whose letter the lists do not give: its province, and the letter it shows.
-Description provinceAlone(const Reading &r, const QString &type)
-{
-    const bool lettered = !r.shown.missingLetter.empty();
-    Description d;
-    d.plate =
-        toQString(r.picks[0]) + (lettered ? toQString(r.shown.missingLetter) : QStringLiteral("…"));
-    d.type = type;
-    d.answer = lettered ? missingLetter(r) : toQString(provinces::name(r.picks[0]));
-    d.plateLine = joined(lettered ? d.answer : QString(), type);
-    if (lettered)
-        d.today = placeToday(r.picks[0], meaningOf(r.picks[0], r.shown.missingLetter));
-    return d;
+    const Text province = r.picks[0];
+    const Text letter = r.shown.missingLetter;
+    Answer a;
+    a.kind = PlateKind::Civil;
+    a.type = type;
+    if (letter.empty()) {
+        a.plate = toQString(province) + QStringLiteral("…");
+        a.answer = toQString(provinces::name(province));
+        return a;
+    }
+    const Meaning meaning = meaningOf(province, letter);
+    a.plate = toQString(province) + toQString(letter);
+    a.today = placeToday(province, meaning);
+    a.standsAlone = placeKnown(meaning);
+    const QString place = a.today.isEmpty() ? toQString(provinces::name(province)) : a.today;
+    a.answer = place + QStringLiteral("（目录中没有") + a.plate + QStringLiteral("）");
+    return a;
 }
 
 } // namespace
@@ -139,7 +140,7 @@ QString kindName(PlateKind kind)
     return {};
 }
 
-Description describe(const Reading &r)
+Answer describe(const Reading &r)
 {
     const QString type =
         r.shown.shape == kNoShape ? QString() : toQString(shapes::type(r.shown.shape));
@@ -147,16 +148,16 @@ Description describe(const Reading &r)
         return byShapeAlone(r, type);
 
     const auto [first, second, third] = r.picks;
-    Description d;
-    d.type = type;
-    d.plateLine = type;
+    Answer a;
+    a.kind = r.kind;
+    a.type = type;
     switch (r.kind) {
     case PlateKind::Civil: {
         if (second.empty())
             return provinceAlone(r, type);
-        d.plate = toQString(first) + toQString(second);
-        d.answer = words(Part::CivilKey, first, second);
-        if (d.answer.isEmpty()) {
+        a.plate = toQString(first) + toQString(second);
+        a.answer = words(Part::CivilKey, first, second);
+        if (a.answer.isEmpty()) {
             // A letter the lists offer without words (川G): as a letter the catalogue lacks.
             Reading alone = r;
             alone.picks[1] = {};
@@ -164,47 +165,52 @@ Description describe(const Reading &r)
             return provinceAlone(alone, type);
         }
         const Meaning meaning = meaningOf(first, second);
-        d.today = placeToday(first, meaning);
-        d.todayInShort = inShort(first, meaning);
-        d.plateLine = joined(type, noteOf(first, meaning));
+        a.today = placeToday(first, meaning);
+        a.todayInShort = inShort(first, meaning);
+        a.todayNote = noteOf(first, meaning);
         break;
     }
     case PlateKind::Military: {
-        d.plate = (first.empty() ? QStringLiteral("…") : toQString(first)) + toQString(second);
+        a.plate = (first.empty() ? QStringLiteral("…") : toQString(first)) + toQString(second);
         QStringList said;
         if (!first.empty())
             said << words(Part::MilitaryFirstLevel, first);
         if (!second.empty())
             said << words(Part::MilitarySecondLevel, second);
-        d.answer = said.join(toQString(kGap));
+        a.answer = said.join(toQString(kGap));
         break;
     }
     case PlateKind::ArmedPolice:
-        d.plate = toQString(armedpolice::kPlatePrefix) +
+        a.plate = toQString(armedpolice::kPlatePrefix) +
                   (second.empty() ? QStringLiteral("…") : toQString(second)) +
                   (third.empty() ? QString() : QStringLiteral("-") + toQString(third));
-        d.answer = words(Part::ArmedPoliceUnit, second) + words(Part::ArmedPoliceBranch, third);
+        a.answer = words(Part::ArmedPoliceUnit, second) + words(Part::ArmedPoliceBranch, third);
         break;
     case PlateKind::Special:
-        d.plate = toQString(first);
-        d.answer = words(Part::SpecialItem, first);
+        a.plate = toQString(first);
+        a.answer = words(Part::SpecialItem, first);
         break;
     }
-    return d;
+    return a;
+}
+
+QString typeOrKind(const Answer &answer)
+{
+    if (answer.type.isEmpty() && answer.kind == PlateKind::Special && !answer.standsAlone)
+        return kindName(PlateKind::Special);
+    return answer.type;
+}
+
+QString sentences(const QString &first, const QString &second)
+{
+    if (first.isEmpty() || second.isEmpty())
+        return first + second;
+    return first + u'。' + second;
 }
 
 QString todayNote(QStringView province, QStringView letter)
 {
     return noteOf(toText(province), today::find(province, letter));
-}
-
-Columns columns(const Reading &reading)
-{
-    const Description d = describe(reading);
-    QString type = d.type;
-    if (type.isEmpty() && reading.kind == PlateKind::Special && !reading.byShapeAlone())
-        type = kindName(PlateKind::Special);
-    return {d.plate, kindName(reading.kind), d.answer, type, d.today, d.todayInShort};
 }
 
 } // namespace korvanta

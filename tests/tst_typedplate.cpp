@@ -310,30 +310,33 @@ private slots:
         QCOMPARE(suggestions(*form)->item(0)->text(), QStringLiteral("冀B　河北省唐山市车辆"));
     }
 
-    // Every character the window can show is in the faces built into it: the catalogues, the
-    // form's texts and the suggestions'.
     // What a typed plate says beside the picks' answer shows in the plate line, is heard with the
-    // answer, and goes with the next click or pick; a plate that no list gives returns the window
-    // to how it starts and says everything in the second answer's place.
+    // answer, and goes with the next click or pick. A plate that no list gives returns the window
+    // to how it starts and is answered in the second answer's place; a letter the catalogue lacks
+    // whose place is known is answered in the first answer's place, with its province picked and
+    // the letter list closed.
     void plateLine_data()
     {
-        QTest::addColumn<QString>("where");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("answer"); // Label4
-        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("answer");      // Label4
+        QTest::addColumn<QString>("plateAnswer"); // in the place of Label4 or Label5
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QString>("line"); // the plate line
         QTest::addColumn<QString>("heard");
         QTest::addColumn<QString>("next"); // what clears it: a category button, or a list
         // clang-format off
-        QTest::newRow("green plate") << "plateLine" << QStringLiteral("粤B·D12345") << QStringLiteral("广东省深圳市车辆") << QStringLiteral("新能源汽车（纯电动）") << QStringLiteral("广东省深圳市车辆。新能源汽车（纯电动）") << QStringLiteral("Option2");
-        QTest::newRow("trailer") << "plateLine" << QStringLiteral("鲁A1234挂") << QStringLiteral("山东省济南市车辆") << QStringLiteral("挂车") << QStringLiteral("山东省济南市车辆。挂车") << QStringLiteral("Combo2");
-        QTest::newRow("special and police") << "plateLine" << QStringLiteral("京A·1234警") << QStringLiteral("北京市公安局及下属各分局各总队，警务车如治安防暴巡查") << QStringLiteral("警用汽车") << QStringLiteral("北京市公安局及下属各分局各总队，警务车如治安防暴巡查。警用汽车") << QStringLiteral("Combo1");
-        QTest::newRow("letter the catalogue lacks") << "plateLine" << QStringLiteral("京N·12345") << QString() << QStringLiteral("北京市（目录中没有京N）") << QString() << QStringLiteral("Combo1");
-        QTest::newRow("... and today's place") << "plateLine" << QStringLiteral("川X·12345") << QString() << QStringLiteral("四川省广安市（目录中没有川X）") << QString() << QStringLiteral("Combo1");
-        QTest::newRow("a key that means another place today") << "plateLine" << QStringLiteral("鲁M·12345") << QStringLiteral("山东省莱芜市车辆") << QStringLiteral("今：山东省滨州市（原莱芜市2019年并入济南市，今用鲁S）") << QStringLiteral("山东省莱芜市车辆。今：山东省滨州市（原莱芜市2019年并入济南市，今用鲁S）") << QStringLiteral("Option1");
-        QTest::newRow("a renamed place, a green plate") << "plateLine" << QStringLiteral("鄂F·D12345") << QStringLiteral("湖北省襄樊市车辆") << QStringLiteral("新能源汽车（纯电动）。今：湖北省襄阳市（襄樊市2010年更名襄阳市）") << QStringLiteral("湖北省襄樊市车辆。新能源汽车（纯电动）。今：湖北省襄阳市（襄樊市2010年更名襄阳市）") << QStringLiteral("Combo1");
-        QTest::newRow("emergency") << "plateAnswer" << QStringLiteral("粤X·1234应急") << QString() << QStringLiteral("广东省。应急救援车辆（消防救援）") << QStringLiteral("广东省。应急救援车辆（消防救援）") << QStringLiteral("Option1");
-        QTest::newRow("2012 armed police") << "plateAnswer" << QStringLiteral("WJ琼12345") << QString() << QStringLiteral("海南省。武警车辆（2012式号牌）") << QStringLiteral("海南省。武警车辆（2012式号牌）") << QStringLiteral("Option3");
-        QTest::newRow("2012 military") << "plateAnswer" << QStringLiteral("VA12345") << QString() << QStringLiteral("军队车辆（2012式号牌）") << QStringLiteral("军队车辆（2012式号牌）") << QStringLiteral("Option2");
+        QTest::newRow("green plate") << QStringLiteral("粤B·D12345") << QStringLiteral("广东省深圳市车辆") << QString() << QString() << QStringLiteral("新能源汽车（纯电动）") << QStringLiteral("广东省深圳市车辆。新能源汽车（纯电动）") << QStringLiteral("Option2");
+        QTest::newRow("today's green plate") << QStringLiteral("粤B·A12345") << QStringLiteral("广东省深圳市车辆") << QString() << QString() << QStringLiteral("新能源汽车（纯电动）") << QStringLiteral("广东省深圳市车辆。新能源汽车（纯电动）") << QStringLiteral("Combo2");
+        QTest::newRow("trailer") << QStringLiteral("鲁A1234挂") << QStringLiteral("山东省济南市车辆") << QString() << QString() << QStringLiteral("挂车") << QStringLiteral("山东省济南市车辆。挂车") << QStringLiteral("Combo2");
+        QTest::newRow("special and police") << QStringLiteral("京A·1234警") << QStringLiteral("北京市公安局及下属各分局各总队，警务车如治安防暴巡查") << QString() << QString() << QStringLiteral("警用汽车") << QStringLiteral("北京市公安局及下属各分局各总队，警务车如治安防暴巡查。警用汽车") << QStringLiteral("Combo1");
+        QTest::newRow("letter the catalogue lacks") << QStringLiteral("京P·12345") << QString() << QString() << QString() << QStringLiteral("北京市（目录中没有京P）") << QString() << QStringLiteral("Combo1");
+        QTest::newRow("... and today's place") << QStringLiteral("川X·12345") << QString() << QStringLiteral("四川省广安市（目录中没有川X）") << QStringLiteral("Label4") << QString() << QStringLiteral("四川省广安市（目录中没有川X）") << QStringLiteral("Combo1");
+        QTest::newRow("... a green plate") << QStringLiteral("鄂W·D12345") << QString() << QStringLiteral("湖北省武汉市（目录中没有鄂W）") << QStringLiteral("Label4") << QStringLiteral("新能源汽车（纯电动）") << QStringLiteral("湖北省武汉市（目录中没有鄂W）。新能源汽车（纯电动）") << QStringLiteral("Option1");
+        QTest::newRow("a key that means another place today") << QStringLiteral("鲁M·12345") << QStringLiteral("山东省莱芜市车辆") << QString() << QString() << QStringLiteral("今：山东省滨州市（公开名单均作滨州）") << QStringLiteral("山东省莱芜市车辆。今：山东省滨州市（公开名单均作滨州）") << QStringLiteral("Option1");
+        QTest::newRow("a renamed place, a green plate") << QStringLiteral("鄂F·D12345") << QStringLiteral("湖北省襄樊市车辆") << QString() << QString() << QStringLiteral("新能源汽车（纯电动）。今：湖北省襄阳市（襄樊市2010年更名襄阳市）") << QStringLiteral("湖北省襄樊市车辆。新能源汽车（纯电动）。今：湖北省襄阳市（襄樊市2010年更名襄阳市）") << QStringLiteral("Combo1");
+        QTest::newRow("emergency") << QStringLiteral("粤X·1234应急") << QString() << QStringLiteral("广东省。应急救援车辆（消防救援）") << QStringLiteral("Label5") << QString() << QStringLiteral("广东省。应急救援车辆（消防救援）") << QStringLiteral("Option1");
+        QTest::newRow("2012 armed police") << QStringLiteral("WJ琼12345") << QString() << QStringLiteral("海南省。武警车辆（2012式号牌）") << QStringLiteral("Label5") << QString() << QStringLiteral("海南省。武警车辆（2012式号牌）") << QStringLiteral("Option3");
+        QTest::newRow("2012 military") << QStringLiteral("VA12345") << QString() << QStringLiteral("军队车辆（2012式号牌）") << QStringLiteral("Label5") << QString() << QStringLiteral("军队车辆（2012式号牌）") << QStringLiteral("Option2");
         // clang-format on
     }
     // A civil pick whose prefix means another place today, or a place since renamed, shows
@@ -346,7 +349,7 @@ private slots:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("line");
         // clang-format off
-        QTest::newRow("another place today") << QStringLiteral("鲁") << QStringLiteral("M") << QStringLiteral("山东省莱芜市车辆") << QStringLiteral("今：山东省滨州市（原莱芜市2019年并入济南市，今用鲁S）");
+        QTest::newRow("another place today") << QStringLiteral("鲁") << QStringLiteral("M") << QStringLiteral("山东省莱芜市车辆") << QStringLiteral("今：山东省滨州市（公开名单均作滨州）");
         QTest::newRow("renamed") << QStringLiteral("鄂") << QStringLiteral("F") << QStringLiteral("湖北省襄樊市车辆") << QStringLiteral("今：湖北省襄阳市（襄樊市2010年更名襄阳市）");
         QTest::newRow("no longer issued") << QStringLiteral("皖") << QStringLiteral("Q") << QStringLiteral("安徽省巢湖市车辆") << QStringLiteral("今已不再发放（地级巢湖市2011年撤销，今县级巢湖市用皖A）");
         QTest::newRow("the same place") << QStringLiteral("冀") << QStringLiteral("A") << QStringLiteral("河北省石家庄市车辆") << QString();
@@ -374,18 +377,17 @@ private slots:
 
     void plateLine()
     {
-        QFETCH(QString, where);
         QFETCH(QString, typed);
         QFETCH(QString, answer);
+        QFETCH(QString, plateAnswer);
+        QFETCH(QString, place);
         QFETCH(QString, line);
         QFETCH(QString, heard);
         QFETCH(QString, next);
-        auto *plateLine = form->findChild<QLabel *>(where);
-        auto *other = form->findChild<QLabel *>(where == QStringLiteral("plateLine")
-                                                    ? QStringLiteral("plateAnswer")
-                                                    : QStringLiteral("plateLine"));
+        auto *plateLine = form->findChild<QLabel *>(QStringLiteral("plateLine"));
+        auto *ownAnswer = form->findChild<QLabel *>(QStringLiteral("plateAnswer"));
         auto *announcer = form->findChild<Announcer *>();
-        QVERIFY(plateLine && other && announcer);
+        QVERIFY(plateLine && ownAnswer && announcer);
         // Whatever was shown before: a military answer on both lines.
         QVERIFY(run(*form, {2, {QStringLiteral("甲"), QStringLiteral("A")}}));
         const QStringList atStart = stateOf(Form1());
@@ -393,28 +395,37 @@ private slots:
 
         typeAndReturn(*form, typed);
         QCOMPARE(form->Label4->text(), answer);
+        QCOMPARE(ownAnswer->text(), plateAnswer);
         QCOMPARE(plateLine->text(), line);
-        QVERIFY(plateLine->isVisible());
-        QVERIFY(!other->isVisible());
+        QCOMPARE(ownAnswer->isVisible(), !plateAnswer.isEmpty());
+        QCOMPARE(plateLine->isVisible(), !line.isEmpty());
         QCOMPARE(notices->notices.size(), noticesBefore);
         if (!heard.isEmpty())
             QTRY_COMPARE(announcer->lastAnnouncement(), heard);
         // The plate line sits under the answers, inside the result frame, apart from the first
-        // line's box; a plate's whole answer where the second answer shows, as large and blue;
-        // the text fits.
-        const QRect placed = plateLine->geometry();
-        QVERIFY(form->Frame2->contentsRect().contains(placed));
-        if (where == QStringLiteral("plateLine")) {
-            QVERIFY(placed.top() >= form->Label4->geometry().bottom());
-        } else {
-            QCOMPARE(placed, form->Label5->geometry());
-            QCOMPARE(plateLine->font(), form->Label5->font());
-            QCOMPARE(plateLine->palette().color(QPalette::WindowText),
-                     form->Label5->palette().color(QPalette::WindowText));
-        }
+        // line's box; an answer of its own where an answer shows, as large and blue; the texts
+        // fit.
+        QVERIFY(form->Frame2->contentsRect().contains(plateLine->geometry()));
+        QVERIFY(plateLine->geometry().top() >= form->Label4->geometry().bottom());
         QVERIFY(plateLine->heightForWidth(plateLine->width()) <= plateLine->height());
-        if (answer.isEmpty() && !heard.isEmpty())
+        if (!place.isEmpty()) {
+            const QLabel *where = form->findChild<QLabel *>(place);
+            QCOMPARE(ownAnswer->geometry(), where->geometry());
+            QCOMPARE(ownAnswer->font(), where->font());
+            QCOMPARE(ownAnswer->palette().color(QPalette::WindowText),
+                     where->palette().color(QPalette::WindowText));
+            QVERIFY(ownAnswer->heightForWidth(ownAnswer->width()) <= ownAnswer->height());
+            QVERIFY(!plateLine->isVisible() ||
+                    !ownAnswer->geometry().intersects(plateLine->geometry()));
+        }
+        if (place == QStringLiteral("Label5"))
             QCOMPARE(stateOf(*form), atStart); // returned to how the window starts
+        if (place == QStringLiteral("Label4")) {
+            // The province is picked and the letter list, which lacks the letter, stays closed.
+            QCOMPARE(form->Combo1->currentText(), typed.first(1));
+            QVERIFY(form->Option1->isChecked());
+            QVERIFY(!form->Combo2->view()->isVisible());
+        }
 
         if (next.startsWith(QStringLiteral("Option")))
             form->findChild<QRadioButton *>(next)->click();
@@ -425,8 +436,11 @@ private slots:
         }
         QCOMPARE(plateLine->text(), QString());
         QVERIFY(!plateLine->isVisible());
+        QVERIFY(!ownAnswer->isVisible());
     }
 
+    // Every character the window can show is in the faces built into it: the catalogues, the
+    // form's texts and the suggestions'.
     void everyCharacterIsInTheFaces()
     {
         QSet<char32_t> shown;
@@ -453,7 +467,8 @@ private slots:
               "京N·12345"}) {
             for (const search::Row &row : search::lookUp(QString::fromUtf8(plate))) {
                 collect(rowText(row));
-                collect(describe(row.reading).plateLine);
+                const Answer answer = describe(row.reading);
+                collect(answer.answer + answer.type + answer.todayNote);
             }
         }
         for (const QWidget *widget : form->findChildren<QWidget *>()) {

@@ -158,8 +158,8 @@ void write(FILE *stream, const QString &text)
 
 QString rowLine(const search::Row &row)
 {
-    const Columns c = columns(row.reading);
-    return QStringList{c.plate, c.kind, c.answer, c.type, c.today}.join(u'\t');
+    const Answer a = describe(row.reading);
+    return QStringList{a.plate, kindName(a.kind), a.answer, typeOrKind(a), a.today}.join(u'\t');
 }
 
 // Every row for one text; whether there was any.

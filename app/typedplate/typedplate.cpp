@@ -44,10 +44,10 @@ QString shortened(const QString &text)
 // today where that changed ("今：湖北省襄阳市").
 QStringList columnsOf(const search::Row &row)
 {
-    const Columns c = columns(row.reading);
-    QStringList last{c.type, c.todayInShort};
+    const Answer a = describe(row.reading);
+    QStringList last{typeOrKind(a), a.todayInShort};
     last.removeAll(QString());
-    return {c.plate, shortened(c.answer), last.join(toQString(kGap))};
+    return {a.plate, shortened(a.answer), last.join(toQString(kGap))};
 }
 
 } // namespace

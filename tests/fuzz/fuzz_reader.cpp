@@ -29,8 +29,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const korvanta::search::Rows rows = korvanta::search::lookUp(text);
     for (const korvanta::search::Row &row : rows) {
         // Every row names a plate, and says where it comes from or what it is.
-        const korvanta::Columns c = korvanta::columns(row.reading);
-        if (c.plate.isEmpty() || (c.answer.isEmpty() && c.type.isEmpty()))
+        const korvanta::Answer a = korvanta::describe(row.reading);
+        if (a.plate.isEmpty() || (a.answer.isEmpty() && korvanta::typeOrKind(a).isEmpty()))
             __builtin_trap();
     }
     return 0;
