@@ -3,6 +3,8 @@
 
 #include "app/commandline/readcommand.h"
 
+#include "app/commandline/console.h"
+
 #include "catalogue/description.h"
 #include "catalogue/search.h"
 
@@ -19,14 +21,6 @@
 #include <iostream>
 #include <string>
 #include <string_view>
-
-#ifdef Q_OS_WIN
-#include <cwchar>
-#endif
-
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
 
 namespace korvanta
 {
@@ -50,9 +44,9 @@ struct Option {
 constexpr Option kOptions[] = {
     {Action::Read,
      {"read"},
-     "Print the rows that the suggestions show for TEXT: the plate as read, its kind, the answer "
-     "and the type, tab-separated. With - it reads one text a line from standard input and "
-     "prints each with its first row.",
+     "Print the rows that the suggestions show for TEXT, five tab-separated columns: the plate "
+     "as read, its kind, the answer, the type and today's place. With - it reads one text a "
+     "line from standard input and prints each with its first row.",
      "TEXT"},
     {Action::Help, {"h", "help", "?"}, "Displays help on commandline options."},
     {Action::HelpAll, {"help-all"}, "Displays help, with the window's own options."},
@@ -116,46 +110,6 @@ QCommandLineOption parserOption(const Option &option)
                               QString::fromLatin1(option.valueName));
 }
 
-#ifdef Q_OS_WIN
-// The program is a windowed one, which Windows starts with no console: to print where it was
-// started from (cmd, PowerShell), it joins the console of the program that started it, unless
-// its output already goes to a file or a pipe.
-void joinParentConsole()
-{
-    const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
-    if (out != nullptr && out != INVALID_HANDLE_VALUE && GetFileType(out) != FILE_TYPE_UNKNOWN)
-        return;
-    if (AttachConsole(ATTACH_PARENT_PROCESS)) {
-        std::freopen("CONOUT$", "w", stdout);
-        std::freopen("CONOUT$", "w", stderr);
-        if (GetStdHandle(STD_INPUT_HANDLE) == nullptr)
-            std::freopen("CONIN$", "r", stdin);
-    }
-}
-
-// Text for a console is written as UTF-16, whatever its code page; for a file or a pipe, UTF-8.
-void write(FILE *stream, const QString &text)
-{
-    const HANDLE handle = GetStdHandle(stream == stderr ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
-    DWORD mode = 0;
-    if (handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode)) {
-        std::fflush(stream);
-        DWORD written = 0;
-        WriteConsoleW(handle, reinterpret_cast<const wchar_t *>(text.utf16()), DWORD(text.size()),
-                      &written, nullptr);
-        return;
-    }
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
-}
-#else
-void write(FILE *stream, const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
-}
-#endif
-
 QString rowLine(const search::Row &row)
 {
     const Answer a = describe(row.reading);
@@ -198,127 +152,13 @@ bool readLines()
     return allFound;
 }
 
-// Whether the command line names a Qt platform of its own ("-platform NAME").
-bool namesPlatform(int argc, char *argv[])
-{
-    return std::any_of(argv + 1, argv + argc, [](const char *a) {
-        const std::string_view argument(a);
-        return argument == "-platform" || argument == "--platform" ||
-               argument.starts_with("-platform=") || argument.starts_with("--platform=");
-    });
-}
-
-const QString kNoDisplay = QStringLiteral(
-    "korvanta: there is no display to show the window on (neither DISPLAY nor WAYLAND_DISPLAY "
-    "is set); korvanta --read TEXT answers without one");
-
-QtMessageHandler s_qtHandler = nullptr;
-
-// While the window's application is made: Qt's word that it cannot open the display ends the
-// program with that word and a clear one of ours, instead of an abort.
-void failToStart(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    if (type != QtFatalMsg) {
-        if (s_qtHandler)
-            s_qtHandler(type, context, message);
-        return;
-    }
-    write(stderr, message + u'\n');
-    write(stderr, QStringLiteral("korvanta: the window cannot be shown here; korvanta --read "
-                                 "TEXT answers without a display\n"));
-    std::fflush(stderr);
-    std::_Exit(1);
-}
-
 } // namespace
-
-std::optional<int> refuseWithoutDisplay(int argc, char *argv[])
-{
-#if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
-    const bool platformGiven =
-        !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || namesPlatform(argc, argv);
-    if (!platformGiven && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-        write(stderr, kNoDisplay + u'\n');
-        return 1;
-    }
-#else
-    Q_UNUSED(argc);
-    Q_UNUSED(argv);
-#endif
-    s_qtHandler = qInstallMessageHandler(failToStart);
-    return std::nullopt;
-}
-
-std::optional<int> windowStarted(const QStringList &arguments)
-{
-    qInstallMessageHandler(s_qtHandler);
-    for (const QString &argument : arguments.sliced(qMin(qsizetype(1), arguments.size()))) {
-        if (argument.startsWith(u'-') && argument.size() > 1) {
-            write(stderr, QStringLiteral("korvanta: unknown option %1 (korvanta --help lists "
-                                         "the options)\n")
-                              .arg(argument));
-            return 2;
-        }
-    }
-    return std::nullopt;
-}
-
-#ifdef Q_OS_WIN
-int startWindowProgram()
-{
-    // This program's folder, and the rest of its own command line after the program's name
-    // (quoted or not), handed on as it stands.
-    std::wstring path(MAX_PATH, L'\0');
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
-    path.resize(length);
-    path = path.substr(0, path.find_last_of(L"\\/") + 1) + L"korvanta.exe";
-    const wchar_t *rest = GetCommandLineW();
-    if (*rest == L'"') {
-        rest = std::wcschr(rest + 1, L'"');
-        rest = rest ? rest + 1 : L"";
-    } else {
-        while (*rest && *rest != L' ' && *rest != L'\t')
-            ++rest;
-    }
-    std::wstring line = L"\"" + path + L"\"" + rest;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION started{};
-    if (!CreateProcessW(path.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &started)) {
-        write(stderr,
-              QStringLiteral("korvanta: cannot start %1\n").arg(QString::fromStdWString(path)));
-        return 1;
-    }
-    CloseHandle(started.hThread);
-    CloseHandle(started.hProcess);
-    return 0;
-}
-#endif
-
-WindowCommandLine::WindowCommandLine(int argc, char *argv[])
-    : m_arguments(argv, argv + argc)
-{
-#ifdef Q_OS_WIN
-    static char platform[] = "-platform";
-    static char darkMode[] = "windows:darkmode=2";
-    if (!namesPlatform(argc, argv) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        m_arguments.push_back(platform);
-        m_arguments.push_back(darkMode);
-    }
-#endif
-    m_count = int(m_arguments.size());
-    m_arguments.push_back(nullptr);
-}
 
 std::optional<int> runCommandLine(int argc, char *argv[])
 {
     if (!asksForReader(argc, argv))
         return std::nullopt;
-#ifdef Q_OS_WIN
     joinParentConsole();
-#endif
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(
