@@ -8,6 +8,7 @@
 #include "app/services/accessibility.h"
 #include "app/services/colours.h"
 #include "app/services/fonts.h"
+#include "app/widgets/boundarystyle.h"
 #include "app/widgets/framestyle.h"
 
 #include <QIcon>
@@ -60,14 +61,19 @@ void Form1::finishDesign()
     frameStyle->setParent(this);
     for (QGroupBox *frame : {Frame1, Frame2, Frame3, Frame4})
         frame->setStyle(frameStyle);
+    // Every control a person acts on shows its edge clearly against the panel.
+    auto *controlStyle = new korvanta::ClearBoundaryStyle(QStyleFactory::create(style()->name()));
+    controlStyle->setParent(this);
+    for (QWidget *control : std::initializer_list<QWidget *>{Option1, Option2, Option3, Option4,
+                                                             Combo1, Combo2, Combo3})
+        control->setStyle(controlStyle);
     // The About... button's face is a shade of the scheme (followColourScheme). Windows' own
     // styles draw a button as the system does, light whatever the scheme, so that on a dark one
     // its light text could not be read: there Fusion draws it, which follows the scheme.
-    if (korvanta::drawsAsTheSystem(style())) {
-        QStyle *buttonStyle = QStyleFactory::create(QStringLiteral("Fusion"));
-        buttonStyle->setParent(this);
-        Command1->setStyle(buttonStyle);
-    }
+    auto *buttonStyle = new korvanta::ClearBoundaryStyle(QStyleFactory::create(
+        korvanta::drawsAsTheSystem(style()) ? QStringLiteral("Fusion") : style()->name()));
+    buttonStyle->setParent(this);
+    Command1->setStyle(buttonStyle);
     setUpQuery();
     setUpTypedPlate();
     setUpAboutView();

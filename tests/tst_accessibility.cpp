@@ -158,7 +158,7 @@ private slots:
         QTRY_COMPARE(announcer->lastAnnouncement(), QStringLiteral("河北省石家庄市车辆"));
         QVERIFY(pick(form->Combo1, QStringLiteral("晋")));
         QVERIFY(pick(form->Combo2, QStringLiteral("G"))); // no entry: the line empties
-        QTest::qWait(120);
+        QTest::qWait(scaledWait(120));
         QCOMPARE(announcer->lastAnnouncement(), QStringLiteral("河北省石家庄市车辆"));
 
         QVERIFY(clickOption(form->Option2));

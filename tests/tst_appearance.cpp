@@ -11,8 +11,10 @@
 
 #include <QApplication>
 #include <QHash>
+#include <QRadioButton>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
 #include <QTest>
 
@@ -80,6 +82,60 @@ QPalette windowsDarkPalette()
         given.setColor(role, foreground);
     given.setColor(QPalette::Highlight, QColor(0x00, 0x78, 0xD4));
     return given;
+}
+
+// What the window draws, pixel for pixel (at a scale of 2, two pixels to a point), and the
+// rectangles of its widgets on that image.
+struct Drawn {
+    QImage image;
+    qreal scale;
+
+    explicit Drawn(QWidget *window)
+        : image(window->grab().toImage().convertToFormat(QImage::Format_RGB32))
+        , scale(window->devicePixelRatio())
+    {
+    }
+    QRect onImage(const QWidget *widget, QRect area = {}) const
+    {
+        if (area.isNull())
+            area = widget->rect();
+        const QRect logical(widget->mapTo(widget->window(), area.topLeft()), area.size());
+        return QRect(QPoint(qRound(logical.left() * scale), qRound(logical.top() * scale)),
+                     QSize(qRound(logical.width() * scale), qRound(logical.height() * scale)));
+    }
+};
+
+// How well the edge of `area` stands out against `panel`: from each side inwards along the
+// middle line, the strongest of the first pixels (two points' worth); the weakest side.
+double edgeContrast(const Drawn &drawn, const QRect &area, const QColor &panel)
+{
+    const int depth = qMax(2, qRound(2 * drawn.scale));
+    const QPoint middle = area.center();
+    const auto strongest = [&](QPoint from, QPoint step) {
+        double best = 1;
+        for (int i = 0; i < depth; ++i, from += step)
+            best = qMax(best, contrast(QColor(drawn.image.pixel(from)), panel));
+        return best;
+    };
+    return qMin(qMin(strongest({area.left(), middle.y()}, {1, 0}),
+                     strongest({area.right(), middle.y()}, {-1, 0})),
+                qMin(strongest({middle.x(), area.top()}, {0, 1}),
+                     strongest({middle.x(), area.bottom()}, {0, -1})));
+}
+
+QRect subControl(const QComboBox *list, QStyle::SubControl part)
+{
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.editable = list->isEditable();
+    return list->style()->subControlRect(QStyle::CC_ComboBox, &option, part, list);
+}
+
+QRect indicatorOf(const QRadioButton *button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    return button->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, button);
 }
 
 } // namespace
@@ -219,6 +275,79 @@ private slots:
                 QStringLiteral("%1 at %2:1").arg(measure.what).arg(measure.ratio, 0, 'f', 2);
             qInfo("%s", qPrintable(said));
             QVERIFY2(measure.ratio >= measure.atLeast, qPrintable(said));
+        }
+    }
+
+    void boundariesStandOut_data()
+    {
+        QTest::addColumn<QString>("style"); // empty: the desktop's own
+        QTest::addColumn<int>("scheme");    // 0 light, 1 dark, 2 Windows' dark mode
+        for (const QString &style : {QString(), QStringLiteral("Fusion")}) {
+            const QString name = style.isEmpty() ? QStringLiteral("desktop") : style;
+            QTest::newRow(qPrintable(name + QStringLiteral(", light"))) << style << 0;
+            QTest::newRow(qPrintable(name + QStringLiteral(", dark"))) << style << 1;
+        }
+        QTest::newRow("Windows' dark mode") << QString() << 2;
+    }
+
+    // Every control a person acts on shows its edge at 3:1 or more against the panel it sits on,
+    // measured on the drawn pixels: the round buttons' rings and the chosen one's dot, the lists'
+    // and the field's frames and their arrows, the About... button's frame.
+    void boundariesStandOut()
+    {
+        QFETCH(QString, style);
+        QFETCH(int, scheme);
+        if (!style.isEmpty())
+            QVERIFY(QApplication::setStyle(style));
+        QApplication::setPalette(scheme == 2   ? korvanta::completedDark(windowsDarkPalette())
+                                 : scheme == 1 ? darkPalette()
+                                               : QApplication::style()->standardPalette());
+        if (scheme == 2)
+            QApplication::setStyle(QStringLiteral("Fusion"));
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(atTheAskedScale(&form));
+        // A civil query: the first two lists and the field in use, the first button chosen.
+        QVERIFY(clickOption(form.Option1));
+        choose(form.Combo1, 0);
+        form.Option2->setFocus(); // no focus frame on the lists
+        QTest::qWait(50);
+        const Drawn drawn(&form);
+        const QColor panel = background(drawn.image, drawn.onImage(form.Frame1));
+
+        struct Measure {
+            QString what;
+            double ratio;
+        };
+        QList<Measure> measures;
+        for (QRadioButton *button : {form.Option1, form.Option2}) {
+            const QRect ring = drawn.onImage(button, indicatorOf(button));
+            measures.append(
+                {button->objectName() + QStringLiteral(" ring"), edgeContrast(drawn, ring, panel)});
+        }
+        const QRect chosen = drawn.onImage(form.Option1, indicatorOf(form.Option1));
+        const QRect unchosen = drawn.onImage(form.Option2, indicatorOf(form.Option2));
+        measures.append({QStringLiteral("Option1 dot"),
+                         contrast(QColor(drawn.image.pixel(chosen.center())),
+                                  QColor(drawn.image.pixel(unchosen.center())))});
+        for (QComboBox *list : {form.Combo1, form.Combo2}) {
+            measures.append({list->objectName() + QStringLiteral(" frame"),
+                             edgeContrast(drawn, drawn.onImage(list), panel)});
+            measures.append(
+                {list->objectName() + QStringLiteral(" arrow"),
+                 textContrast(drawn.image,
+                              drawn.onImage(list, subControl(list, QStyle::SC_ComboBoxArrow)
+                                                      .adjusted(3, 3, -3, -3)))});
+        }
+        measures.append({QStringLiteral("About... frame"),
+                         edgeContrast(drawn, drawn.onImage(form.Command1),
+                                      background(drawn.image, drawn.onImage(form.Frame3)))});
+        for (const Measure &measure : std::as_const(measures)) {
+            const QString said =
+                QStringLiteral("%1 at %2:1").arg(measure.what).arg(measure.ratio, 0, 'f', 2);
+            qInfo("%s", qPrintable(said));
+            QVERIFY2(measure.ratio >= korvanta::kVisibleBoundary, qPrintable(said));
         }
     }
 

@@ -222,7 +222,7 @@ private slots:
         QVERIFY(own->waitForStarted());
         windows.push_back(std::move(own));
 #endif
-        QTest::qWait(2000);
+        QTest::qWait(2000 * qMax(1, qEnvironmentVariableIntValue("KORVANTA_TIMEOUT_FACTOR")));
         for (std::size_t i = 0; i < windows.size(); ++i) {
             QVERIFY2(windows[i]->state() == QProcess::Running,
                      qPrintable(commandLines[qsizetype(i)].join(u' ') + u' ' +

@@ -59,6 +59,7 @@ private slots:
         form = std::make_unique<Form1>();
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(atTheAskedScale(form.get()));
         clipped.clear();
         answers = 0;
     }

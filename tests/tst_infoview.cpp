@@ -6,6 +6,7 @@
 
 #include <QPainter>
 #include <QRegularExpression>
+#include <QSignalSpy>
 
 #include <memory>
 
@@ -39,6 +40,7 @@ private slots:
         form = std::make_unique<Form1>();
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(atTheAskedScale(form.get()));
         // The tests drive the ticks themselves.
         form->Timer1->stop();
         form->Timer2->stop();
@@ -267,9 +269,14 @@ private slots:
     void animationsRunInTheInformationView()
     {
         openView();
+        QSignalSpy scrolls(form->Timer1, &QTimer::timeout);
+        QSignalSpy swaps(form->Timer2, &QTimer::timeout);
         form->Timer1->start();
         form->Timer2->start();
-        QTRY_VERIFY_WITH_TIMEOUT(form->X == 3 && form->Y >= 2, 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(scrolls.count() >= 2 && swaps.count() >= 1, scaledWait(2000));
+        // Each tick moved its picture on by one, from the first of six.
+        QCOMPARE(form->X, scrolls.count() % 6 + 1);
+        QCOMPARE(form->Y, swaps.count() % 6 + 1);
         QVERIFY(form->Frame4->isVisible());
     }
 
@@ -283,7 +290,7 @@ private slots:
         const qint16 step = form->X;
         form->showMinimized();
         QTRY_VERIFY(!form->Timer1->isActive());
-        QTest::qWait(400);
+        QTest::qWait(scaledWait(400));
         QCOMPARE(form->Text3->text(), scrolled);
         QCOMPARE(form->X, step);
         form->showNormal();

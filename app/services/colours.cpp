@@ -72,6 +72,18 @@ QColor distinctFace(const QColor &preferred, const QColor &panel, const QColor &
     return preferred;
 }
 
+QColor boundaryColour(const QColor &panel, const QColor &text)
+{
+    const int from = panel.lightness();
+    const int step = text.lightness() > from ? 4 : -4;
+    for (int lightness = from; lightness >= 0 && lightness <= 255; lightness += step) {
+        const QColor grey = QColor::fromHsl(panel.hslHue(), panel.hslSaturation(), lightness);
+        if (contrast(grey, panel) >= kChosenBoundary)
+            return grey;
+    }
+    return text;
+}
+
 bool drawsAsTheSystem(const QStyle *style)
 {
     const QString name = style->name();

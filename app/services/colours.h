@@ -21,6 +21,10 @@ constexpr double kReadableText = 4.5;
 constexpr double kChosenText = 5.0;
 // Enough for a control's face to stand apart from the panel it sits on.
 constexpr double kDistinctFace = 1.4;
+// What a control's boundary (a ring, a frame) needs against what it sits on, and what the colour
+// below is chosen for: a margin above it, for a line's smoothed edges.
+constexpr double kVisibleBoundary = 3.0;
+constexpr double kChosenBoundary = 4.0;
 
 // The contrast ratio of two colours, from 1 to 21.
 double contrast(const QColor &a, const QColor &b);
@@ -31,6 +35,10 @@ bool isDark(const QColor &window);
 // The form's answer blue: pure blue on a light background; on a dark one the darkest light blue
 // that reads at 5:1 on it (or the lightest, where none does).
 QColor answerBlue(const QColor &background);
+
+// The colour of a control's boundary on `panel`: the grey nearest the panel's lightness, towards
+// the text's, that stands at 4:1 against it (the text's colour where none does).
+QColor boundaryColour(const QColor &panel, const QColor &text);
 
 // A button face that stands apart from `panel` and keeps `text` readable: `preferred` where it
 // does both, or else the nearest shade from the panel's lightness towards the text's.

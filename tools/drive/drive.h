@@ -20,6 +20,23 @@
 namespace korvanta
 {
 
+// A wait of `ms` on a quick machine, made as much longer as the run is slower: the tests under
+// Wine and under the sanitizers are told how much (KORVANTA_TIMEOUT_FACTOR).
+inline int scaledWait(int ms)
+{
+    return ms * qMax(1, qEnvironmentVariableIntValue("KORVANTA_TIMEOUT_FACTOR"));
+}
+
+// Whether `window` is drawn at the scale the run asked for (KORVANTA_TEST_SCALE, 1 where it says
+// none): a scale that was asked for and did not take would test the first scale twice.
+inline bool atTheAskedScale(const QWidget *window)
+{
+    const qreal asked = qEnvironmentVariableIsSet("KORVANTA_TEST_SCALE")
+                            ? qEnvironmentVariable("KORVANTA_TEST_SCALE").toDouble()
+                            : 1.0;
+    return qFuzzyCompare(window->devicePixelRatio(), asked);
+}
+
 // A dark scheme as desktops ship it: light text on dark grey panels and darker fields.
 inline QPalette darkPalette()
 {
