@@ -284,15 +284,20 @@ make_zip() {
 # The Chinese texts of the installer's source, as queries that write them into its tables.
 msi_texts() {
     python3 - "$1" <<'PY'
+import re
 import sys
 import xml.etree.ElementTree as ET
 wix = "{http://schemas.microsoft.com/wix/2006/wi}"
-root = ET.parse(sys.argv[1]).getroot()
+source = open(sys.argv[1], encoding="utf-8").read()
+defined = dict(re.findall(r'<\?define\s+(\w+)\s*=\s*"([^"]*)"\s*\?>', source))
+def value(text):
+    return re.sub(r"\$\(var\.(\w+)\)", lambda m: defined[m.group(1)], text)
+root = ET.fromstring(source)
 for c in root.iter(wix + "Condition"):
-    print(f"UPDATE `LaunchCondition` SET `Description` = '{c.get('Message')}' "
+    print(f"UPDATE `LaunchCondition` SET `Description` = '{value(c.get('Message'))}' "
           f"WHERE `Condition` = '{c.text.strip()}'")
 for s in root.iter(wix + "Shortcut"):
-    print(f"UPDATE `Shortcut` SET `Description` = '{s.get('Description')}' "
+    print(f"UPDATE `Shortcut` SET `Description` = '{value(s.get('Description'))}' "
           f"WHERE `Shortcut` = '{s.get('Id')}'")
 PY
 }
@@ -338,6 +343,23 @@ start_wine() {
     new_prefix "$OUT/wineprefix"
 }
 
+# show_window EXE PICTURE: starts EXE under Wine, waits for its window, sees that it stays up a
+# few seconds, saves a picture of it to PICTURE and ends it (and Wine's server); fails where no
+# window shows or the program does not stay up.
+show_window() {
+    local exe=$1 picture=$2 app window
+    wine "$exe" >/dev/null 2>&1 &
+    app=$!
+    window=$(wait_for_window Korvantix) ||
+        { echo "$exe showed no window \"Korvantix\" within $WINDOW_WAIT s" >&2; return 1; }
+    sleep 3
+    kill -0 $app 2>/dev/null || { echo "$exe did not stay up" >&2; return 1; }
+    mkdir -p "$(dirname "$picture")"
+    import -window "$window" "$picture"
+    kill $app 2>/dev/null || true
+    wineserver -k 2>/dev/null || true
+}
+
 # The tests find Qt's DLLs through WINEPATH and its plugins through QT_PLUGIN_PATH (which Wine
 # hands on from WINEQT_PLUGIN_PATH: it leaves out the QT_ variables of this machine).
 with_cross_qt() {
@@ -377,22 +399,14 @@ take_screenshots() {
 }
 
 check_unpacked_zip() {
-    local exe app window read_out
+    local exe read_out
     step "Starting korvanta.exe from the unpacked zip"
     rm -rf --one-file-system "$UNPACKED"
     mkdir -p "$UNPACKED"
     (cd "$UNPACKED" && python3 -m zipfile -e "$ZIP" .)
     exe="$UNPACKED/$(basename "$STAGE")/korvanta.exe"
-    wine "$exe" >/dev/null 2>&1 &
-    app=$!
-    window=$(wait_for_window Korvantix) ||
-        { echo "korvanta.exe showed no window \"Korvantix\" within $WINDOW_WAIT s" >&2; return 1; }
-    sleep 3
-    kill -0 $app 2>/dev/null || { echo "korvanta.exe did not stay up" >&2; return 1; }
-    import -window "$window" "$OUT/korvanta-windows.png"
+    show_window "$exe" "$OUT/korvanta-windows.png" || return 1
     step "The window showed and stayed up; a picture of it: $OUT/korvanta-windows.png"
-    kill $app 2>/dev/null || true
-    wineserver -k 2>/dev/null || true
     # What --read prints through Wine's console.
     read_out=$(wine "$exe" --read 冀A12345 2>/dev/null | tr -d '\r')
     case $read_out in
@@ -437,7 +451,7 @@ check_console() {
 
 # With Windows' apps set to dark the window is dark, with them set to light it is light.
 check_dark_mode() {
-    local exe="$UNPACKED/$(basename "$STAGE")/korvanta.exe" scheme light app window grey
+    local exe="$UNPACKED/$(basename "$STAGE")/korvanta.exe" scheme light grey
     for scheme in dark light; do
         light=0
         [ $scheme = dark ] || light=1
@@ -445,14 +459,7 @@ check_dark_mode() {
         wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize' \
             /v AppsUseLightTheme /t REG_DWORD /d $light /f >/dev/null 2>&1
         wineserver -w
-        wine "$exe" >/dev/null 2>&1 &
-        app=$!
-        window=$(wait_for_window Korvantix) || { echo "korvanta.exe showed no window" >&2; return 1; }
-        sleep 3
-        mkdir -p "$OUT/screenshots"
-        import -window "$window" "$OUT/screenshots/mode-$scheme.png"
-        kill $app 2>/dev/null || true
-        wineserver -k 2>/dev/null || true
+        show_window "$exe" "$OUT/screenshots/mode-$scheme.png" || return 1
         grey=$(convert "$OUT/screenshots/mode-$scheme.png" -colorspace Gray -format '%[fx:mean]' info:)
         step "the window's mean grey: $grey"
         if [ $scheme = dark ]; then
@@ -474,7 +481,7 @@ listed_versions() {
 }
 
 check_msi() {
-    local prefix=$OUT/wineprefix-msi next_version next app window left
+    local prefix=$OUT/wineprefix-msi next_version next left
     next_version=${VERSION%.*}.$((${VERSION##*.} + 1))
     next="$OUT/korvanta-$next_version-windows-x86_64.msi"
     make_msi "$next_version" "$next"
@@ -488,14 +495,7 @@ check_msi() {
         { echo "installed programs list: $(listed_versions "$prefix")" >&2; return 1; }
 
     step "Starting the installed korvanta.exe (the shortcut's target)"
-    wine "$(installed_dir "$prefix")/korvanta.exe" >/dev/null 2>&1 &
-    app=$!
-    window=$(wait_for_window Korvantix) ||
-        { echo "the installed korvanta.exe showed no window" >&2; return 1; }
-    sleep 3
-    import -window "$window" "$OUT/korvanta-installed.png"
-    kill $app 2>/dev/null || true
-    wineserver -k 2>/dev/null || true
+    show_window "$(installed_dir "$prefix")/korvanta.exe" "$OUT/korvanta-installed.png" || return 1
 
     step "Upgrading to $next_version, and refusing $VERSION over it"
     wine msiexec /i "Z:$next" /qn || { echo "the upgrade failed" >&2; return 1; }
