@@ -4,6 +4,8 @@
 // korvanta --read: what it prints for a text and for standard input, and its exit statuses, run
 // as a person runs it, with no display.
 
+#include "app/commandline/startup.h"
+
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTest>
@@ -22,8 +24,8 @@ struct Run {
 
 // Runs korvanta with no display at all (the reader must not need one), or with the environment
 // `more` adds; `input` comes through a pipe.
-Run korvanta(const QStringList &arguments, const QByteArray &input = {},
-             const QStringList &more = {})
+Run runKorvanta(const QStringList &arguments, const QByteArray &input = {},
+                const QStringList &more = {})
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -96,7 +98,7 @@ private slots:
         QFETCH(QByteArray, input);
         QFETCH(int, status);
         QFETCH(QStringList, firstLines);
-        const Run run = korvanta(arguments, input);
+        const Run run = runKorvanta(arguments, input);
         QCOMPARE(run.status, status);
         QCOMPARE(run.lines.first(qMin(run.lines.size(), firstLines.size())), firstLines);
         if (status == 2)
@@ -164,9 +166,48 @@ private slots:
         QFETCH(QStringList, environment);
         QFETCH(int, status);
         QFETCH(QString, says);
-        const Run run = korvanta(arguments, {}, environment);
+        const Run run = runKorvanta(arguments, {}, environment);
         QCOMPARE(run.status, status);
         QVERIFY2(run.errors.contains(says), qPrintable(run.errors));
+    }
+
+    // The command line the window is made with: on Windows it asks Qt to follow Windows' dark
+    // mode, unless the person names a platform of their own; elsewhere it is the one given.
+    void windowCommandLine_data()
+    {
+        QTest::addColumn<QStringList>("given");
+        QTest::addColumn<QStringList>("made");
+        const QStringList plain{QStringLiteral("korvanta")};
+        const QStringList own{QStringLiteral("korvanta"), QStringLiteral("-platform"),
+                              QStringLiteral("offscreen")};
+#ifdef Q_OS_WIN
+        QTest::newRow("none given") << plain
+                                    << (plain + QStringList{QStringLiteral("-platform"),
+                                                            QStringLiteral("windows:darkmode=2")});
+#else
+        QTest::newRow("none given") << plain << plain;
+#endif
+        QTest::newRow("a platform of one's own") << own << own;
+    }
+    void windowCommandLine()
+    {
+        QFETCH(QStringList, given);
+        QFETCH(QStringList, made);
+        const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+        qunsetenv("QT_QPA_PLATFORM");
+        std::vector<QByteArray> bytes;
+        std::vector<char *> argv;
+        for (const QString &argument : given)
+            bytes.push_back(argument.toLocal8Bit());
+        for (QByteArray &argument : bytes)
+            argv.push_back(argument.data());
+        korvanta::WindowCommandLine line(int(argv.size()), argv.data());
+        qputenv("QT_QPA_PLATFORM", platform);
+        QStringList arguments;
+        for (int i = 0; i < line.count(); ++i)
+            arguments << QString::fromLocal8Bit(line.arguments()[i]);
+        QCOMPARE(arguments, made);
+        QCOMPARE(line.arguments()[line.count()], nullptr);
     }
 
     // Our own options, each by every name it has.
@@ -188,7 +229,7 @@ private slots:
     {
         QFETCH(QString, option);
         QFETCH(QStringList, says);
-        const Run run = korvanta({option});
+        const Run run = runKorvanta({option});
         QCOMPARE(run.status, 0);
         for (const QString &words : std::as_const(says))
             QVERIFY2(run.lines.join(u'\n').contains(words), qPrintable(words));

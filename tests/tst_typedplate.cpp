@@ -257,6 +257,35 @@ private slots:
         QCOMPARE(form->Combo1->currentText(), QStringLiteral("xqxqxq"));
     }
 
+    // Up moves back, a click applies the row clicked; a row says what its prefix means today
+    // where that changed, after the type, and a long answer is cut with "…".
+    void clickUpAndToday()
+    {
+        typeInto(form->Combo1, QStringLiteral("河北"));
+        QTest::keyClick(form->Combo1, Qt::Key_Down);
+        QTest::keyClick(form->Combo1, Qt::Key_Down);
+        QTest::keyClick(form->Combo1, Qt::Key_Up);
+        QCOMPARE(suggestions(*form)->currentRow(), 1);
+        auto *announcer = form->findChild<Announcer *>();
+        QCOMPARE(announcer->lastAnnouncement(), suggestions(*form)->item(1)->text());
+        QListWidget *rows = suggestions(*form);
+        const QString third = rows->item(2)->text();
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
+                          rows->visualItemRect(rows->item(2)).center());
+        QVERIFY(!suggesting(*form));
+        QCOMPARE(form->Combo1->currentText() + form->Combo2->currentText(), third.first(2));
+
+        typeInto(form->Combo1, QStringLiteral("xiangyang"));
+        QCOMPARE(suggestions(*form)->item(0)->text(),
+                 QStringLiteral("鄂F　湖北省襄樊市车辆　今：湖北省襄阳市"));
+        typeInto(form->Combo1, QStringLiteral("京A·A12345"));
+        const QString answer = toQString(*civil::describe(u"京", u"A"));
+        QVERIFY(answer.size() > 24);
+        QCOMPARE(suggestions(*form)->item(0)->text(),
+                 QStringLiteral("京A　") + answer.first(24) +
+                     QStringLiteral("…　新能源汽车（纯电动）　今：北京市"));
+    }
+
     // An item of the list in force is picked as always, by the list itself.
     void listItemsPickAsToday()
     {
