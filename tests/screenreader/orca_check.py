@@ -328,7 +328,13 @@ def run_checks(desktop, speech, program, report):
            "广东省深圳市车辆。新能源汽车（纯电动）")
     # A key that means another place today: the catalogue's words and today's place, as one.
     answer("typed key that means another place today", ["ctrl+f", "=鲁M·12345", "Return"],
-           "山东省莱芜市车辆。今：山东省滨州市（原莱芜市2019年并入济南市，今用鲁S）")
+           "山东省莱芜市车辆。今：山东省滨州市（公开名单均作滨州）")
+    # A letter the catalogue lacks whose place the sources give: that place is the answer, heard
+    # as one, with what the plate's shape says after it.
+    answer("typed letter the catalogue lacks", ["ctrl+f", "=川X·12345", "Return"],
+           "四川省广安市（目录中没有川X）")
+    answer("typed green plate of such a letter", ["ctrl+f", "=鄂W·D12345", "Return"],
+           "湖北省武汉市（目录中没有鄂W）。新能源汽车（纯电动）")
     # A plate that no list gives, answered where the answers show (typed first: its first
     # letter alone finds nothing, and is heard to).
     step("typing a 2012-style armed-police plate", ["ctrl+f", "=WJ琼12345"], "5")
