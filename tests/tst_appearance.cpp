@@ -282,7 +282,8 @@ private slots:
     {
         QTest::addColumn<QString>("style"); // empty: the desktop's own
         QTest::addColumn<int>("scheme");    // 0 light, 1 dark, 2 Windows' dark mode
-        for (const QString &style : {QString(), QStringLiteral("Fusion")}) {
+        for (const QString &style :
+             {QString(), QStringLiteral("Fusion"), QStringLiteral("Windows")}) {
             const QString name = style.isEmpty() ? QStringLiteral("desktop") : style;
             QTest::newRow(qPrintable(name + QStringLiteral(", light"))) << style << 0;
             QTest::newRow(qPrintable(name + QStringLiteral(", dark"))) << style << 1;

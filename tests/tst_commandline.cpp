@@ -4,6 +4,7 @@
 // korvanta --read: what it prints for a text and for standard input, and its exit statuses, run
 // as a person runs it, with no display.
 
+#include "app/commandline/console.h"
 #include "app/commandline/startup.h"
 
 #include <QProcess>
@@ -12,6 +13,10 @@
 
 #include <memory>
 #include <vector>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace
 {
@@ -209,6 +214,41 @@ private slots:
         QCOMPARE(arguments, made);
         QCOMPARE(line.arguments()[line.count()], nullptr);
     }
+
+#ifdef Q_OS_WIN
+    // In a console set to code page 936 (GBK, as a Chinese Windows sets it), Chinese reaches the
+    // screen as the characters it is: they go to the console as UTF-16, not through its code page.
+    void chineseInAConsole()
+    {
+        const HANDLE given = GetStdHandle(STD_OUTPUT_HANDLE);
+        FreeConsole();
+        QVERIFY(AllocConsole());
+        QVERIFY(SetConsoleOutputCP(936));
+        const HANDLE screen =
+            CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+        QVERIFY(screen != INVALID_HANDLE_VALUE);
+        SetStdHandle(STD_OUTPUT_HANDLE, screen);
+        CONSOLE_SCREEN_BUFFER_INFO info{};
+        QVERIFY(GetConsoleScreenBufferInfo(screen, &info));
+        const QString text = QStringLiteral("冀A河北省石家庄市车辆");
+        korvanta::write(stdout, text);
+        std::vector<wchar_t> cells(std::size_t(2 * text.size()));
+        DWORD read = 0;
+        QVERIFY(ReadConsoleOutputCharacterW(screen, cells.data(), DWORD(cells.size()),
+                                            info.dwCursorPosition, &read));
+        SetStdHandle(STD_OUTPUT_HANDLE, given);
+        CloseHandle(screen);
+        FreeConsole();
+        // A wide character takes two cells of the screen, which some consoles give back twice.
+        QString shown;
+        for (const QChar c : QString::fromWCharArray(cells.data(), qsizetype(read))) {
+            if (shown.isEmpty() || shown.back() != c || c.unicode() < 0x80)
+                shown += c;
+        }
+        QVERIFY2(shown.startsWith(text), qPrintable(shown));
+    }
+#endif
 
     // Our own options, each by every name it has.
     void helpAndVersion_data()

@@ -58,14 +58,17 @@ void ClearBoundaryStyle::drawPrimitive(PrimitiveElement element, const QStyleOpt
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
-    // A ring on the field's colour, and where the button is on, a dot of the text's colour.
+    // A ring on the field's colour, and where the button is on, a dot of the text's colour. The
+    // ring is a pixel and a half wide: a one-pixel circle is smoothed into lighter pixels
+    // wherever it falls between them.
+    constexpr qreal ringWidth = 1.5;
     const qreal side = qMin(option->rect.width(), option->rect.height());
     const QRectF ring = QRectF(QPointF(0, 0), QSizeF(side, side))
                             .translated(QRectF(option->rect).center() - QPointF(side, side) / 2)
-                            .adjusted(0.5, 0.5, -0.5, -0.5);
+                            .adjusted(ringWidth / 2, ringWidth / 2, -ringWidth / 2, -ringWidth / 2);
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
-    painter->setPen(QPen(boundaryOf(option), 1));
+    painter->setPen(QPen(boundaryOf(option), ringWidth));
     painter->setBrush(option->palette.color(QPalette::Base));
     painter->drawEllipse(ring);
     if (option->state & State_On) {
