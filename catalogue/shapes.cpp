@@ -322,6 +322,15 @@ bool mayStart(std::u16string_view plate, std::size_t at) noexcept
     return kStarts.province && !provinces::at(plate, at).empty();
 }
 
+bool allows(ShapeId id, std::size_t place, char16_t c) noexcept
+{
+    const Shape &shape = kShapes[id];
+    if (place >= shape.length)
+        return false;
+    const char16_t alone[] = {c};
+    return fits(shape.positions[place], std::u16string_view(alone, 1), 0);
+}
+
 std::size_t count() noexcept
 {
     return std::size(kShapes);

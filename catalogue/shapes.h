@@ -44,6 +44,10 @@ Text type(ShapeId id) noexcept;
 // How many characters a whole plate of the shape has.
 std::size_t length(ShapeId id) noexcept;
 
+// Whether a plate of shape `id` may have the character `c` at place `place` (from 0), taken
+// alone: what a reader that weighs every character of each place keeps.
+bool allows(ShapeId id, std::size_t place, char16_t c) noexcept;
+
 // Whether some shape may start with the character at `at`; where none may, no shape fits there.
 bool mayStart(std::u16string_view plate, std::size_t at) noexcept;
 

@@ -11,20 +11,23 @@ BUILD="$ROOT/build"
 
 # Debian packages (12 and 13) that building, running and packaging the program need (a virtual X
 # server too, for run.sh without a display; dpkg-dev and file for the package's dependencies;
-# unicode-data for the pinyin of the search).
+# unicode-data for the pinyin of the search; OpenCV's dnn and imgproc for the photo reader).
 PROGRAM_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
     fonts-noto-cjk fonts-comic-neue python3-fonttools
     xvfb xauth x11-utils imagemagick dpkg-dev file unicode-data
+    libopencv-dnn-dev libopencv-imgproc-dev
 )
 # What the tests, the benchmarks and the screenshots need besides (the screen reader check
-# among them, and clang's libFuzzer for the fuzzing run).
+# among them, clang's libFuzzer for the fuzzing run, and torch and Pillow for a step of the photo
+# reader's training).
 TEST_PACKAGES=(
     libbenchmark-dev
     desktop-file-utils appstream
     orca speech-dispatcher at-spi2-core dbus openbox xdotool clang-format-19
     clang-19 libclang-rt-19-dev
+    python3-torch python3-pil
 )
 
 # run_as_root VARIABLES "$@": unless this is root, runs the calling script again through sudo,

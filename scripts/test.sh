@@ -23,9 +23,12 @@ if [ $sanitizers = 1 ]; then
     build "$ROOT/build-asan"
     echo "== The suite under AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer"
     ctest --test-dir "$ROOT/build-asan" --output-on-failure -j"$(nproc)"
-    echo "== The reader and the search under libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer"
+    echo "== The reader, the search and the photo reader under libFuzzer, AddressSanitizer and UndefinedBehaviorSanitizer"
     configure "$ROOT/build-fuzz" -DKORVANTA_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++-19
     build "$ROOT/build-fuzz" fuzz_reader
+    if grep -q '^fuzz_photo:' <(ninja -C "$ROOT/build-fuzz" -t targets all 2>/dev/null); then
+        build "$ROOT/build-fuzz" fuzz_photo
+    fi
     fuzz_log="$ROOT/build-fuzz/fuzz.log"
     if ctest --test-dir "$ROOT/build-fuzz" --output-on-failure -V >"$fuzz_log" 2>&1; then
         grep -E '^[0-9]+: (INFO: seed|#[0-9]+ +DONE|stat::number|stat::average)' "$fuzz_log" || true

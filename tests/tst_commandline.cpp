@@ -7,6 +7,7 @@
 #include "app/commandline/console.h"
 #include "app/commandline/startup.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTest>
@@ -95,6 +96,8 @@ private slots:
         QTest::newRow("no text") << QStringList{QStringLiteral("--read")} << QByteArray() << 2 << QStringList();
         QTest::newRow("two texts") << QStringList{QStringLiteral("--read"), QStringLiteral("a"), QStringLiteral("b")} << QByteArray() << 2 << QStringList();
         QTest::newRow("unknown option") << QStringList{QStringLiteral("--read"), QStringLiteral("a"), QStringLiteral("--bogus")} << QByteArray() << 2 << QStringList();
+        QTest::newRow("a photo without a file") << QStringList{QStringLiteral("--photo")} << QByteArray() << 2 << QStringList();
+        QTest::newRow("a photo and a text") << QStringList{QStringLiteral("--photo"), QStringLiteral("a.jpg"), QStringLiteral("--read"), QStringLiteral("b")} << QByteArray() << 2 << QStringList();
         // clang-format on
     }
     void read()
@@ -175,6 +178,41 @@ private slots:
         QCOMPARE(run.status, status);
         QVERIFY2(run.errors.contains(says), qPrintable(run.errors));
     }
+
+#ifdef KORVANTA_TEST_PHOTOS
+    // korvanta --photo: a line for each plate, one for a photo with none, a word on standard
+    // error for a file that is no photo while the others are still read, and the exit status.
+    void photo_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("starts");
+        QTest::addColumn<QString>("says");
+        const QDir photos(QStringLiteral(KORVANTA_TEST_PHOTOS));
+        const QString plate = photos.filePath(QStringLiteral("rendered-粤Z1234港.jpg"));
+        const QString none = photos.filePath(QStringLiteral("np0.jpg"));
+        const QString text = photos.filePath(QStringLiteral("README.md"));
+        // clang-format off
+        QTest::newRow("a plate") << QStringList{plate} << 0 << QStringList{plate + QStringLiteral("\t粤Z1234港\t")} << QString();
+        QTest::newRow("no plate") << QStringList{none} << 1 << QStringList{none + QStringLiteral("\t\t没有找到车牌")} << QString();
+        QTest::newRow("not a photo, then a plate") << QStringList{text, plate} << 1 << QStringList{plate + QStringLiteral("\t粤Z1234港\t")} << QStringLiteral("README.md: not a picture");
+        QTest::newRow("a folder") << QStringList{photos.path()} << 1 << QStringList() << QStringLiteral("a folder");
+        // clang-format on
+    }
+    void photo()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(int, status);
+        QFETCH(QStringList, starts);
+        QFETCH(QString, says);
+        const Run run = runKorvanta(QStringList{QStringLiteral("--photo")} + files);
+        QCOMPARE(run.status, status);
+        QCOMPARE(run.lines.size(), starts.size());
+        for (qsizetype i = 0; i < starts.size(); ++i)
+            QVERIFY2(run.lines[i].startsWith(starts[i]), qPrintable(run.lines[i]));
+        QVERIFY2(run.errors.contains(says), qPrintable(run.errors));
+    }
+#endif
 
     // The command line the window is made with: on Windows it asks Qt to follow Windows' dark
     // mode, unless the person names a platform of their own; elsewhere it is the one given.

@@ -4,6 +4,7 @@
 #include "app/commandline/readcommand.h"
 
 #include "app/commandline/console.h"
+#include "app/commandline/photocommand.h"
 
 #include "catalogue/description.h"
 #include "catalogue/search.h"
@@ -28,7 +29,7 @@ namespace
 {
 
 // What an option of ours asks for.
-enum class Action : std::uint8_t { Read, Help, HelpAll, Version };
+enum class Action : std::uint8_t { Read, Photo, Help, HelpAll, Version };
 
 struct Option {
     Action action;
@@ -48,6 +49,12 @@ constexpr Option kOptions[] = {
      "as read, its kind, the answer, the type and today's place. With - it reads one text a "
      "line from standard input and prints each with its first row.",
      "TEXT"},
+    {Action::Photo,
+     {"photo"},
+     "Read the plates in each photo FILE (more files may follow): a line for each plate, the "
+     "file, the plate, the places of the characters it is unsure of, and the five columns of "
+     "--read for the plate.",
+     "FILE"},
     {Action::Help, {"h", "help", "?"}, "Displays help on commandline options."},
     {Action::HelpAll, {"help-all"}, "Displays help, with the window's own options."},
     {Action::Version, {"v", "version"}, "Displays version information."},
@@ -180,6 +187,14 @@ std::optional<int> runCommandLine(int argc, char *argv[])
     if (isSet(Action::Version)) {
         write(stdout, app.applicationName() + u' ' + app.applicationVersion() + u'\n');
         return 0;
+    }
+    if (isSet(Action::Photo)) {
+        if (isSet(Action::Read)) {
+            write(stderr,
+                  QStringLiteral("usage: korvanta --photo FILE..., or korvanta --read TEXT\n"));
+            return 2;
+        }
+        return readPhotos(parser.values(nameOf(Action::Photo)) + parser.positionalArguments());
     }
     const QStringList texts = parser.values(nameOf(Action::Read));
     if (texts.size() != 1 || !parser.positionalArguments().isEmpty()) {

@@ -1,0 +1,93 @@
+// SPDX-FileCopyrightText: 2026 The Korvanta developers
+// SPDX-License-Identifier: MIT
+
+#include "app/commandline/photocommand.h"
+
+#include "app/commandline/console.h"
+#include "catalogue/description.h"
+#include "catalogue/search.h"
+#include "vision/photoreader.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
+
+#include <memory>
+
+namespace korvanta
+{
+namespace
+{
+
+const QString kNoPlate = QStringLiteral("没有找到车牌");
+// What the answer adds where the province or the letter is in doubt: the origin is too.
+const QString kDoubtfulOrigin = QStringLiteral("（来历存疑）");
+
+using NewReader = vision::PhotoReader *(*)();
+
+// The photo reader's module: beside the program (as built), or where it is installed, in the
+// library folder beside the program's folder (bin/../lib/korvanta).
+std::unique_ptr<vision::PhotoReader> loadReader(QString &why)
+{
+    const QDir programs(QCoreApplication::applicationDirPath());
+    const QStringList places = {programs.path(),
+                                programs.filePath(QStringLiteral(KORVANTA_PHOTOREADER_DIR))};
+    for (const QString &place : places) {
+        QLibrary module(QDir(place).filePath(QStringLiteral("korvanta-photoreader")));
+        if (const auto make = NewReader(module.resolve("korvanta_new_photo_reader")))
+            return std::unique_ptr<vision::PhotoReader>(make());
+        why = module.errorString();
+    }
+    return nullptr;
+}
+
+// A plate's line: the file, the plate, its doubtful places, and what --read says of it.
+QString plateLine(const QString &file, const vision::FoundPlate &plate)
+{
+    QStringList doubt;
+    for (int place : plate.doubtful)
+        doubt << QString::number(place);
+    QStringList columns{file, plate.text, doubt.join(u',')};
+    const search::Rows rows = search::lookUp(plate.text);
+    if (rows.empty()) {
+        columns << toQString(kNothingFound);
+        return columns.join(u'\t');
+    }
+    const Answer a = describe(rows[0].reading);
+    const bool originInDoubt = plate.doubtful.contains(1) || plate.doubtful.contains(2);
+    columns << a.plate << kindName(a.kind)
+            << a.answer + (originInDoubt ? kDoubtfulOrigin : QString()) << typeOrKind(a) << a.today;
+    return columns.join(u'\t');
+}
+
+} // namespace
+
+int readPhotos(const QStringList &files)
+{
+    QString why;
+    const std::unique_ptr<vision::PhotoReader> reader = loadReader(why);
+    if (!reader) {
+        write(stderr,
+              QStringLiteral("korvanta: the photo reader is not installed (%1)\n").arg(why));
+        return 1;
+    }
+    bool everyFileHadAPlate = true;
+    for (const QString &file : files) {
+        const vision::PhotoReading reading = reader->readFile(file);
+        if (!reading.error.isEmpty()) {
+            write(stderr, QStringLiteral("korvanta: %1: %2\n").arg(file, reading.error));
+            everyFileHadAPlate = false;
+            continue;
+        }
+        if (reading.plates.isEmpty()) {
+            write(stdout, file + QStringLiteral("\t\t") + kNoPlate + u'\n');
+            everyFileHadAPlate = false;
+        }
+        for (const vision::FoundPlate &plate : reading.plates)
+            write(stdout, plateLine(file, plate) + u'\n');
+        std::fflush(stdout);
+    }
+    return everyFileHadAPlate ? 0 : 1;
+}
+
+} // namespace korvanta
