@@ -27,7 +27,7 @@ TEST_PACKAGES=(
     desktop-file-utils appstream
     orca speech-dispatcher at-spi2-core dbus openbox xdotool clang-format-19
     clang-19 libclang-rt-19-dev
-    python3-torch python3-pil
+    python3-torch python3-pil fonts-dejavu-extra
 )
 
 # run_as_root VARIABLES "$@": unless this is root, runs the calling script again through sudo,

@@ -31,7 +31,7 @@ COLOURS = ["blue", "yellow", "green", "yellowgreen", "white", "black"]
 
 SERIAL = "".join(c for c in LETTERS + DIGITS if c not in "IO")
 # Plate characters are a narrow face of even strokes: Debian's condensed and CJK sans faces, bold
-# or not, stretched to the characters' boxes, come near it (fonts-dejavu-core, fonts-noto-cjk).
+# or not, stretched to the characters' boxes, come near it (fonts-dejavu-extra, fonts-noto-cjk).
 CJK_FONTS = ["/usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc",
              "/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc"]
 LATIN_FONTS = ["/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf",
