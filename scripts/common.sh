@@ -20,14 +20,14 @@ PROGRAM_PACKAGES=(
     libopencv-dnn-dev libopencv-imgproc-dev
 )
 # What the tests, the benchmarks and the screenshots need besides (the screen reader check
-# among them, clang's libFuzzer for the fuzzing run, and torch and Pillow for a step of the photo
-# reader's training).
+# among them, clang's libFuzzer for the fuzzing run, and for a step of the photo reader's
+# training torch, Pillow, onnx, which Debian 13's torch exports with, and the condensed faces).
 TEST_PACKAGES=(
     libbenchmark-dev
     desktop-file-utils appstream
     orca speech-dispatcher at-spi2-core dbus openbox xdotool clang-format-19
     clang-19 libclang-rt-19-dev
-    python3-torch python3-pil fonts-dejavu-extra
+    python3-torch python3-pil python3-onnx fonts-dejavu-extra
 )
 
 # run_as_root VARIABLES "$@": unless this is root, runs the calling script again through sudo,
