@@ -32,6 +32,13 @@ struct Candidate {
     cv::Rect bounds;
 };
 
+// The pixels of an RGB888 picture as OpenCV sees them, without a copy: valid while `image` is.
+cv::Mat pixelsOf(const QImage &image)
+{
+    return cv::Mat(image.height(), image.width(), CV_8UC3, const_cast<uchar *>(image.constBits()),
+                   std::size_t(image.bytesPerLine()));
+}
+
 double overlap(const cv::Rect &a, const cv::Rect &b)
 {
     const double shared = (a & b).area();
@@ -88,9 +95,7 @@ public:
         if (const QString why = m_model.load(); !why.isEmpty())
             return {why, {}};
         const QImage rgbImage = image.convertToFormat(QImage::Format_RGB888);
-        const cv::Mat rgb(rgbImage.height(), rgbImage.width(), CV_8UC3,
-                          const_cast<uchar *>(rgbImage.constBits()),
-                          std::size_t(rgbImage.bytesPerLine()));
+        const cv::Mat rgb = pixelsOf(rgbImage);
         cv::Mat bgr;
         cv::cvtColor(rgb, bgr, cv::COLOR_RGB2BGR);
 
@@ -147,9 +152,7 @@ public:
         const QImage rgbImage =
             plate.convertToFormat(QImage::Format_RGB888)
                 .scaled(kPlateWidth, kPlateHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        const cv::Mat cut(rgbImage.height(), rgbImage.width(), CV_8UC3,
-                          const_cast<uchar *>(rgbImage.constBits()),
-                          std::size_t(rgbImage.bytesPerLine()));
+        const cv::Mat cut = pixelsOf(rgbImage);
         const std::optional<Checked> checked = check(m_model.read({cut}).front());
         if (!checked)
             return std::nullopt;

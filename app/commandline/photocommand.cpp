@@ -4,6 +4,7 @@
 #include "app/commandline/photocommand.h"
 
 #include "app/commandline/console.h"
+#include "app/commandline/readcommand.h"
 #include "catalogue/description.h"
 #include "catalogue/search.h"
 #include "vision/photoreader.h"
@@ -53,11 +54,10 @@ QString plateLine(const QString &file, const vision::FoundPlate &plate)
         columns << toQString(kNothingFound);
         return columns.join(u'\t');
     }
-    const Answer a = describe(rows[0].reading);
-    const bool originInDoubt = plate.doubtful.contains(1) || plate.doubtful.contains(2);
-    columns << a.plate << kindName(a.kind)
-            << a.answer + (originInDoubt ? kDoubtfulOrigin : QString()) << typeOrKind(a) << a.today;
-    return columns.join(u'\t');
+    Answer a = describe(rows[0].reading);
+    if (plate.doubtful.contains(1) || plate.doubtful.contains(2))
+        a.answer += kDoubtfulOrigin;
+    return columns.join(u'\t') + u'\t' + readColumns(a);
 }
 
 } // namespace

@@ -119,8 +119,7 @@ QCommandLineOption parserOption(const Option &option)
 
 QString rowLine(const search::Row &row)
 {
-    const Answer a = describe(row.reading);
-    return QStringList{a.plate, kindName(a.kind), a.answer, typeOrKind(a), a.today}.join(u'\t');
+    return readColumns(describe(row.reading));
 }
 
 // Every row for one text; whether there was any.
@@ -160,6 +159,11 @@ bool readLines()
 }
 
 } // namespace
+
+QString readColumns(const Answer &a)
+{
+    return QStringList{a.plate, kindName(a.kind), a.answer, typeOrKind(a), a.today}.join(u'\t');
+}
 
 std::optional<int> runCommandLine(int argc, char *argv[])
 {

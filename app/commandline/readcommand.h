@@ -16,6 +16,12 @@
 namespace korvanta
 {
 
+struct Answer;
+
+// The five columns of --read for an answer, tab-separated: the plate, its kind, the whole
+// answer, the type and today's place. --photo prints them for each plate too.
+QString readColumns(const Answer &answer);
+
 // Runs the command line when it asks for --read, --help or --version, and gives the exit status
 // (0 every text found something, 1 one found nothing, 2 a usage error); nothing for a command
 // line that starts the window.
