@@ -76,6 +76,7 @@ void Form1::finishDesign()
     Command1->setStyle(buttonStyle);
     setUpQuery();
     setUpTypedPlate();
+    setUpPhotos();
     setUpAboutView();
     setUpAnimations();
 }

@@ -16,6 +16,9 @@
 namespace korvanta
 {
 class AnswerAnnouncer;
+class PhotoIntake;
+class PhotoWork;
+struct PhotoSource;
 class TypedPlate;
 struct Reading;
 enum class PlateKind : std::uint8_t;
@@ -33,6 +36,8 @@ enum class PlateCategory { Min, Jun, WJ, TZ };
 //   that fill the lists and describe a plate (with the list helpers of lists.h);
 // - form1_typed.cpp: the first list's field as a place to type a plate, a place or its pinyin,
 //   with its suggestions (app/typedplate);
+// - form1_photo.cpp: a photo dropped, pasted or opened, read off the window's thread
+//   (app/photo), its reading put in the field as if typed;
 // - form1_about.cpp: the information view behind "About...", opened and closed;
 // - form1_animation.cpp: the pictures, the scrolling line and the timers that move them.
 // The form's own widgets are in app/widgets; what the whole program shares (faces, what screen
@@ -202,6 +207,16 @@ private:
         QString text;
     };
     std::array<ListAtStart, 3> m_listsAtStart{};
+
+    // form1_photo.cpp
+    void setUpPhotos();
+    // Whether the clipboard held a photo, which is then read.
+    bool pastePhoto();
+    void openPhoto();
+    void readPhoto(const korvanta::PhotoSource &photo);
+    korvanta::PhotoIntake *m_photoIntake = nullptr;
+    // Made at the first photo: nothing of the reader is there before.
+    korvanta::PhotoWork *m_photoWork = nullptr;
 
     // form1_about.cpp
     void setUpAboutView();

@@ -60,7 +60,10 @@ void Form1::setUpTypedPlate()
                 m_typed->focusField();
         });
     }
+    // A photo on the clipboard is read, wherever it is pasted.
     connect(new QShortcut(QKeySequence::Paste, this), &QShortcut::activated, this, [this] {
+        if (pastePhoto())
+            return;
         const QString pasted = QGuiApplication::clipboard()->text();
         if (Frame1->isVisible() && !pasted.trimmed().isEmpty())
             m_typed->pasteIntoField(pasted);

@@ -13,7 +13,7 @@ render() {
     local out=$1 scale=$2
     shift 2
     start_xvfb
-    QT_SCALE_FACTOR=$scale "$BUILD/tools/korvanta_screenshots" "$out" "$@"
+    QT_SCALE_FACTOR=$scale "$BUILD/app/korvanta_screenshots" "$out" "$@"
     stop_xvfb
 }
 

@@ -7,5 +7,5 @@
 set -euo pipefail
 format=$1 root=$2
 cd "$root"
-find catalogue app tools tests bench -name '*.cpp' -o -name '*.h' | sort |
+find catalogue vision app tools tests bench -name '*.cpp' -o -name '*.h' | sort |
     xargs "$format" --dry-run --Werror

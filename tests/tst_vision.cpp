@@ -241,7 +241,7 @@ private slots:
                      qPrintable(found.text));
         }
         QCOMPARE(found.colour, PlateColour::Blue);
-        QCOMPARE(found.straightened.size(), QSize(128, 32));
+        QCOMPARE(found.straightened.size(), QSize(128, 32) * kShownPlateScale);
     }
 
     // Pictures with no plate in them: tiny, flat, noise.

@@ -61,8 +61,7 @@ int main(int argc, char *argv[])
 
     // The suggestions for a typed place, and for a plate with its type: a window of their own,
     // so the screen is taken.
-    const auto suggestions = [&](const QString &typed, const QString &name) {
-        typeInto(form.Combo1, typed);
+    const auto withSuggestions = [&](const QString &name) {
         QTest::qWait(700);
         const auto *popup = form.Combo1->findChild<QListWidget *>(QStringLiteral("suggestionList"));
         if (!popup || !popup->window()->isVisible())
@@ -73,6 +72,10 @@ int main(int argc, char *argv[])
                  ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
                  .save(shot))
             qFatal("cannot write %s", qPrintable(shot));
+    };
+    const auto suggestions = [&](const QString &typed, const QString &name) {
+        typeInto(form.Combo1, typed);
+        withSuggestions(name);
     };
     suggestions(QStringLiteral("河北"), QStringLiteral("suggestions"));
     QTest::keyClick(form.Combo1, Qt::Key_Escape);
@@ -96,6 +99,20 @@ int main(int argc, char *argv[])
         QTest::keyClick(form.Combo1, Qt::Key_Return);
         save(form, out, name);
     }
+
+#ifdef KORVANTA_EXAMPLE_PHOTOS
+    // Photos dropped on the window: a plate read, a plate with characters in doubt, two plates.
+    for (const auto &[photo, name] :
+         {std::pair{QStringLiteral("rendered-鲁B8K2S7.jpg"), QStringLiteral("photo")},
+          std::pair{QStringLiteral("fn1.jpg"), QStringLiteral("photo-doubt")},
+          std::pair{QStringLiteral("rendered-two-皖A12345-粤BD12345.jpg"),
+                    QStringLiteral("photo-two")}}) {
+        if (!dropPhoto(form, QStringLiteral(KORVANTA_EXAMPLE_PHOTOS "/") + photo))
+            qFatal("a photo was not read");
+        withSuggestions(name);
+        QTest::keyClick(form.Combo1, Qt::Key_Escape);
+    }
+#endif
 
     form.Command1->click();
     save(form, out, QStringLiteral("information"));

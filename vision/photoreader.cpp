@@ -26,6 +26,14 @@ namespace
 constexpr double kPlateSureness = 0.6;
 constexpr qsizetype kMostDoubtful = 3;
 
+PhotoReading failed(PhotoProblem problem, const QString &why)
+{
+    PhotoReading reading;
+    reading.problem = problem;
+    reading.error = why;
+    return reading;
+}
+
 struct Candidate {
     FoundPlate plate;
     double likelihood;
@@ -52,9 +60,9 @@ public:
     {
         const QFileInfo info(file);
         if (!info.exists())
-            return {QStringLiteral("no such file"), {}};
+            return failed(PhotoProblem::Missing, QStringLiteral("no such file"));
         if (info.isDir())
-            return {QStringLiteral("a folder, not a picture"), {}};
+            return failed(PhotoProblem::Folder, QStringLiteral("a folder, not a picture"));
         QImageReader reader(file);
         return readFrom(reader);
     }
@@ -72,28 +80,30 @@ public:
     {
         reader.setAutoTransform(true);
         if (!reader.canRead())
-            return {QStringLiteral("not a picture that can be read (%1)").arg(reader.errorString()),
-                    {}};
+            return failed(
+                PhotoProblem::NotAPicture,
+                QStringLiteral("not a picture that can be read (%1)").arg(reader.errorString()));
         const QSize size = reader.size();
         if (size.isValid() && (size.width() > kMostSide || size.height() > kMostSide ||
                                qint64(size.width()) * size.height() > kMostPixels))
-            return {QStringLiteral("a picture too large to read (%1 × %2 pixels)")
-                        .arg(size.width())
-                        .arg(size.height()),
-                    {}};
+            return failed(PhotoProblem::TooLarge,
+                          QStringLiteral("a picture too large to read (%1 × %2 pixels)")
+                              .arg(size.width())
+                              .arg(size.height()));
         const QImage image = reader.read();
         if (image.isNull())
-            return {QStringLiteral("the picture cannot be decoded (%1)").arg(reader.errorString()),
-                    {}};
+            return failed(
+                PhotoProblem::Undecodable,
+                QStringLiteral("the picture cannot be decoded (%1)").arg(reader.errorString()));
         return readImage(image);
     }
 
     PhotoReading readImage(const QImage &image) override
     {
         if (image.isNull())
-            return {QStringLiteral("an empty picture"), {}};
+            return failed(PhotoProblem::NotAPicture, QStringLiteral("an empty picture"));
         if (const QString why = m_model.load(); !why.isEmpty())
-            return {why, {}};
+            return failed(PhotoProblem::NoModel, why);
         const QImage rgbImage = image.convertToFormat(QImage::Format_RGB888);
         const cv::Mat rgb = pixelsOf(rgbImage);
         cv::Mat bgr;
@@ -108,7 +118,6 @@ public:
         std::vector<Candidate> plates;
         for (std::size_t i = 0; i < candidates.size(); ++i) {
             const Corners &corners = candidates[i];
-            const cv::Mat &cut = cuts[i];
             const std::optional<Checked> checked = check(likelihoods[i]);
             if (!checked || checked->doubtful.size() > kMostDoubtful)
                 continue;
@@ -116,7 +125,10 @@ public:
                 std::pow(checked->likelihood, 1.0 / double(checked->text.size() + 1));
             if (sureness < kPlateSureness)
                 continue;
-            Candidate c{plateOf(*checked, cut), checked->likelihood,
+            const cv::Mat shown = straighten(
+                rgb, corners,
+                cv::Size(kPlateWidth * kShownPlateScale, kPlateHeight * kShownPlateScale));
+            Candidate c{plateOf(*checked, shown), checked->likelihood,
                         cv::boundingRect(std::vector<cv::Point2f>(corners.begin(), corners.end()))};
             for (std::size_t corner = 0; corner < 4; ++corner)
                 c.plate.corners[corner] = QPointF(corners[corner].x, corners[corner].y);
@@ -140,6 +152,7 @@ public:
             return a.bounds.x < b.bounds.x;
         });
         PhotoReading reading;
+        reading.picture = image;
         for (Candidate &c : kept)
             reading.plates << std::move(c.plate);
         return reading;

@@ -32,15 +32,30 @@ struct FoundPlate {
     QList<float> sureness;
     // The places (from 1) of the characters it is unsure of.
     QList<int> doubtful;
-    // The plate as cut from the picture and straightened.
+    // The plate as cut from the picture and straightened, kShownPlateScale times the reader's own
+    // cut, for a person to see.
     QImage straightened;
+};
+
+// Why a picture was not read.
+enum class PhotoProblem : std::uint8_t {
+    None,
+    Missing,
+    Folder,
+    NotAPicture, // not a format that can be read, or empty
+    TooLarge,    // larger than kMostSide or kMostPixels
+    Undecodable, // a picture's header, but its pixels cannot be decoded (a truncated file)
+    NoModel,     // the reader's model cannot be loaded
 };
 
 struct PhotoReading {
     // Empty where the picture could be read; else why not, in a sentence.
     QString error;
+    PhotoProblem problem = PhotoProblem::None;
     // In reading order: top to bottom, then left to right.
     QList<FoundPlate> plates;
+    // The picture as decoded (upright), which the corners are in; null where it was not read.
+    QImage picture;
 };
 
 class PhotoReader
@@ -61,6 +76,9 @@ public:
 // before its pixels are read.
 constexpr int kMostSide = 12000;
 constexpr qint64 kMostPixels = 40'000'000;
+// How much larger than the cut the reader reads a straightened plate is shown: 384 × 96 pixels,
+// crisp on a screen of twice the usual density.
+constexpr int kShownPlateScale = 3;
 
 // A new reader, which loads the model at its first picture.
 std::unique_ptr<PhotoReader> newPhotoReader();

@@ -5,13 +5,10 @@
 
 #include "app/commandline/console.h"
 #include "app/commandline/readcommand.h"
+#include "app/photo/photomodule.h"
 #include "catalogue/description.h"
 #include "catalogue/search.h"
 #include "vision/photoreader.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QLibrary>
 
 #include <memory>
 
@@ -23,24 +20,6 @@ namespace
 const QString kNoPlate = QStringLiteral("没有找到车牌");
 // What the answer adds where the province or the letter is in doubt: the origin is too.
 const QString kDoubtfulOrigin = QStringLiteral("（来历存疑）");
-
-using NewReader = vision::PhotoReader *(*)();
-
-// The photo reader's module: beside the program (as built), or where it is installed, in the
-// library folder beside the program's folder (bin/../lib/korvanta).
-std::unique_ptr<vision::PhotoReader> loadReader(QString &why)
-{
-    const QDir programs(QCoreApplication::applicationDirPath());
-    const QStringList places = {programs.path(),
-                                programs.filePath(QStringLiteral(KORVANTA_PHOTOREADER_DIR))};
-    for (const QString &place : places) {
-        QLibrary module(QDir(place).filePath(QStringLiteral("korvanta-photoreader")));
-        if (const auto make = NewReader(module.resolve("korvanta_new_photo_reader")))
-            return std::unique_ptr<vision::PhotoReader>(make());
-        why = module.errorString();
-    }
-    return nullptr;
-}
 
 // A plate's line: the file, the plate, its doubtful places, and what --read says of it.
 QString plateLine(const QString &file, const vision::FoundPlate &plate)
@@ -65,7 +44,7 @@ QString plateLine(const QString &file, const vision::FoundPlate &plate)
 int readPhotos(const QStringList &files)
 {
     QString why;
-    const std::unique_ptr<vision::PhotoReader> reader = loadReader(why);
+    const std::unique_ptr<vision::PhotoReader> reader = loadPhotoReader(why);
     if (!reader) {
         write(stderr,
               QStringLiteral("korvanta: the photo reader is not installed (%1)\n").arg(why));

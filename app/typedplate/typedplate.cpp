@@ -4,6 +4,7 @@
 #include "app/typedplate/typedplate.h"
 
 #include "app/lists.h"
+#include "app/photo/photopanel.h"
 #include "app/services/accessibility.h"
 #include "app/services/colours.h"
 #include "catalogue/armedpolice.h"
@@ -118,6 +119,7 @@ SuggestionPopup::SuggestionPopup(QWidget *field)
     setFrameShape(QFrame::Box);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
     layout->addWidget(m_list);
     m_list->setObjectName(QStringLiteral("suggestionList"));
     m_columns = new ColumnsDelegate(m_list);
@@ -131,7 +133,7 @@ SuggestionPopup::SuggestionPopup(QWidget *field)
     setAccessibleName(QStringLiteral("建议"));
     connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
-            emit highlighted(m_list->item(row)->text());
+            emit highlighted(row, m_list->item(row)->text());
     });
     connect(m_list, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
         const int row = m_list->row(item);
@@ -140,7 +142,29 @@ SuggestionPopup::SuggestionPopup(QWidget *field)
     });
 }
 
-void SuggestionPopup::showRows(const search::Rows &rows)
+PhotoPanel *SuggestionPopup::showPhoto(const ReadPhoto &photo)
+{
+    if (!m_photo) {
+        m_photo = new PhotoPanel(this);
+        static_cast<QVBoxLayout *>(layout())->insertWidget(0, m_photo);
+    }
+    m_photo->showPhoto(photo);
+    m_photo->show();
+    return m_photo;
+}
+
+void SuggestionPopup::hidePhoto()
+{
+    if (m_photo)
+        m_photo->hide();
+}
+
+PhotoPanel *SuggestionPopup::photoPanel() const
+{
+    return m_photo && !m_photo->isHidden() ? m_photo : nullptr;
+}
+
+void SuggestionPopup::showRows(const search::Rows &rows, const QString &nothing)
 {
     m_rows = rows;
     // A window of its own that is never active, in the active colours of the window it belongs
@@ -170,9 +194,10 @@ void SuggestionPopup::showRows(const search::Rows &rows)
                 widths[i] = qMax(widths[i], metrics.horizontalAdvance(columns[int(i)]));
         }
         if (rows.empty()) {
-            auto *nothing = new QListWidgetItem(toQString(kNothingFound), m_list);
-            nothing->setFlags(Qt::NoItemFlags);
-            widths[0] = metrics.horizontalAdvance(toQString(kNothingFound));
+            const QString saying = nothing.isEmpty() ? toQString(kNothingFound) : nothing;
+            auto *item = new QListWidgetItem(saying, m_list);
+            item->setFlags(Qt::NoItemFlags);
+            widths[0] = metrics.horizontalAdvance(saying);
         }
         m_list->setCurrentRow(rows.empty() ? -1 : 0);
     }
@@ -185,9 +210,12 @@ void SuggestionPopup::showRows(const search::Rows &rows)
     if (needed + margins > most)
         answerWidth = qMax(gap, answerWidth - (needed + margins - most));
     m_columns->starts = {0, widths[0] + gap, widths[0] + gap + answerWidth + gap};
+    const PhotoPanel *photo = photoPanel();
     const int width =
-        qMax(m_field->width(), qMin(most, m_columns->starts[2] + widths[2] + margins));
-    const int height = m_list->count() * m_list->sizeHintForRow(0) + 2 * frameWidth();
+        std::max({m_field->width(), qMin(most, m_columns->starts[2] + widths[2] + margins),
+                  photo ? photo->sizeHint().width() + 2 * frameWidth() : 0});
+    const int height = m_list->count() * m_list->sizeHintForRow(0) + 2 * frameWidth() +
+                       (photo ? photo->sizeHint().height() : 0);
     setFixedSize(width, height);
     m_list->viewport()->update();
     QFrame::move(m_field->mapToGlobal(QPoint(0, m_field->height())));
@@ -229,8 +257,7 @@ SuggestionPopup *TypedPlate::popup()
 {
     if (!m_popup) {
         m_popup = new SuggestionPopup(m_list);
-        connect(m_popup, &SuggestionPopup::highlighted, this,
-                [this](const QString &text) { m_voice->announce(text); });
+        connect(m_popup, &SuggestionPopup::highlighted, this, &TypedPlate::highlight);
         connect(m_popup, &SuggestionPopup::clicked, this, &TypedPlate::apply);
     }
     return m_popup;
@@ -243,8 +270,12 @@ bool TypedPlate::suggesting() const
 
 void TypedPlate::close()
 {
-    if (m_popup)
+    m_rowPlates.clear();
+    if (m_popup) {
         m_popup->hide();
+        m_popup->hidePhoto();
+    }
+    m_field->setAccessibleDescription(kHint);
     qApp->removeEventFilter(this);
 }
 
@@ -263,6 +294,9 @@ void TypedPlate::pasteIntoField(const QString &text)
 
 void TypedPlate::suggest(const QString &text)
 {
+    // What is typed over a photo's reading is read as typed, below the same photo.
+    m_rowPlates.clear();
+    m_field->setAccessibleDescription(kHint);
     if (text.trimmed().isEmpty()) {
         close();
         return;
@@ -274,6 +308,75 @@ void TypedPlate::suggest(const QString &text)
     qApp->installEventFilter(this);
     if (rows.empty() && !saidNothing)
         m_voice->announce(toQString(kNothingFound));
+}
+
+void TypedPlate::showPhoto(const ReadPhoto &photo)
+{
+    close();
+    if (photo.problem != vision::PhotoProblem::None) {
+        popup()->showRows({}, problemSentence(photo.problem));
+        say(problemSentence(photo.problem));
+        return;
+    }
+    popup()->showPhoto(photo);
+    if (photo.plates.isEmpty()) {
+        popup()->showRows({}, kNoPlateInPhoto);
+        say(kNoPlateInPhoto);
+        return;
+    }
+    search::Rows rows;
+    if (photo.plates.size() == 1) {
+        rows = search::lookUp(photo.plates.front().text);
+    } else {
+        for (int plate = 0; plate < photo.plates.size(); ++plate) {
+            const search::Rows found = search::lookUp(photo.plates[plate].text);
+            if (found.empty())
+                continue;
+            if (!rows.push(found[0]))
+                break; // as many rows as the popup holds
+            m_rowPlates << plate;
+        }
+    }
+    putInField(0);
+    popup()->showRows(rows);
+    say(readingSentence(photo));
+}
+
+// A plate's reading in the field as if typed, the first place in doubt selected for typing to
+// correct, and said to screen readers with the field.
+void TypedPlate::putInField(int plate)
+{
+    const vision::FoundPlate &found = m_popup->photoPanel()->photo().plates[plate];
+    m_popup->photoPanel()->setCurrent(plate);
+    m_list->setFocus(Qt::OtherFocusReason);
+    m_field->setText(found.text);
+    if (found.doubtful.isEmpty())
+        m_field->end(false);
+    else
+        m_field->setSelection(found.doubtful.front() - 1, 1);
+    const QString doubt = doubtSentence(found.doubtful);
+    m_field->setAccessibleDescription(doubt.isEmpty() ? kHint : doubt + u'。' + kHint);
+}
+
+// A highlighted row is heard; a row that stands for a photo's plate puts that plate in the field
+// and outlines it in the photo.
+void TypedPlate::highlight(int row, const QString &text)
+{
+    if (row < 0 || row >= m_rowPlates.size()) {
+        m_voice->announce(text);
+        return;
+    }
+    const int plate = m_rowPlates[row];
+    putInField(plate);
+    const QString doubt = doubtSentence(m_popup->photoPanel()->photo().plates[plate].doubtful);
+    m_voice->announce(doubt.isEmpty() ? text : text + u'，' + doubt);
+}
+
+// Heard by screen readers, while the popup shows (a click elsewhere closes it).
+void TypedPlate::say(const QString &what)
+{
+    qApp->installEventFilter(this);
+    m_voice->announce(what);
 }
 
 void TypedPlate::apply(const search::Row &row)

@@ -23,6 +23,8 @@ namespace korvanta
 
 class AnswerAnnouncer;
 class ColumnsDelegate;
+class PhotoPanel;
+struct ReadPhoto;
 
 // What a suggestion says: the plate, its answer and what it is, in that order
 // ("粤B　广东省深圳市车辆　新能源汽车（纯电动）"); a screen reader hears this, and the popup shows
@@ -38,9 +40,14 @@ class SuggestionPopup : public QFrame
 public:
     explicit SuggestionPopup(QWidget *field);
 
-    // Shows `rows` under the field, the first highlighted; with no rows, one that says so and
-    // cannot be chosen.
-    void showRows(const search::Rows &rows);
+    // Shows `rows` under the field, the first highlighted; with no rows, one that says so (or
+    // says `nothing`) and cannot be chosen.
+    void showRows(const search::Rows &rows, const QString &nothing = {});
+    // A photo above the rows, until hidePhoto().
+    PhotoPanel *showPhoto(const ReadPhoto &photo);
+    void hidePhoto();
+    // The photo's panel, where one shows; else none.
+    PhotoPanel *photoPanel() const;
     const search::Rows &rows() const { return m_rows; }
     // The highlighted row, or else the first; none where nothing was found.
     const search::Row *chosen() const;
@@ -48,13 +55,14 @@ public:
     QListWidget *list() const { return m_list; }
 
 signals:
-    void highlighted(const QString &text);
+    void highlighted(int row, const QString &text);
     void clicked(const search::Row &row);
 
 private:
     QWidget *m_field;
     QListWidget *m_list;
     ColumnsDelegate *m_columns = nullptr;
+    PhotoPanel *m_photo = nullptr;
     search::Rows m_rows;
 };
 
@@ -74,6 +82,12 @@ public:
     void focusField();
     // Replaces the field's text with `text` as if the person had pasted it there.
     void pasteIntoField(const QString &text);
+    // A photo as read: its first plate in the field as if typed, the first character the reader
+    // is unsure of selected for typing to correct, and its rows under it as for typed text (for a
+    // photo of several plates, a row for each plate, in reading order), below the photo; or what
+    // kept it from being read, or that it holds no plate, where the rows show. Screen readers hear
+    // what was read and the places in doubt.
+    void showPhoto(const ReadPhoto &photo);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -85,12 +99,17 @@ private:
     void apply(const search::Row &row);
     bool isListItem(const QString &text) const;
     bool showsPrompt() const;
+    void highlight(int row, const QString &text);
+    void putInField(int plate);
+    void say(const QString &what);
 
     QComboBox *m_list;
     QLineEdit *m_field;
     AnswerAnnouncer *m_voice;
     Apply m_apply;
     SuggestionPopup *m_popup = nullptr;
+    // While the rows are a photo's plates, the plate each row stands for; empty otherwise.
+    QList<int> m_rowPlates;
 };
 
 } // namespace korvanta

@@ -7,15 +7,20 @@
 // benchmarks and the screenshot tool.
 
 #include "app/form1.h"
+#include "app/photo/photowork.h"
 #include "app/services/notice.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPalette>
 #include <QRadioButton>
 #include <QStringList>
 #include <QTest>
+#include <QUrl>
 
 namespace korvanta
 {
@@ -162,6 +167,16 @@ inline const QList<Query> &queryOfEachCategory()
            failed(QStringLiteral("%1 is not selected after a click").arg(button->objectName()));
 }
 
+// Waits for the photo given to the window to be read.
+[[nodiscard]] inline bool photoRead(Form1 &form, int wait = 20000)
+{
+    auto *work = form.findChild<PhotoWork *>();
+    if (!work)
+        return failed(QStringLiteral("nothing reads photos"));
+    return QTest::qWaitFor([work] { return !work->reading(); }, scaledWait(wait)) ||
+           failed(QStringLiteral("the photo was never read"));
+}
+
 // Replaces the edit field's text as typing does, Chinese included.
 inline void typeInto(QComboBox *list, const QString &text)
 {
@@ -170,6 +185,22 @@ inline void typeInto(QComboBox *list, const QString &text)
     QTest::keyClick(list->lineEdit(), Qt::Key_Backspace);
     if (!text.isEmpty())
         QTest::sendKeyEvent(QTest::Click, list->lineEdit(), Qt::Key_unknown, text, {});
+}
+
+// Drops `file` on the window as a file manager does, and waits for its reading (up to `wait`
+// milliseconds).
+[[nodiscard]] inline bool dropPhoto(Form1 &form, const QString &file, int wait = 20000)
+{
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(file)});
+    const QPoint at = form.Frame2->geometry().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&form, &enter);
+    if (!enter.isAccepted())
+        return failed(QStringLiteral("the window refused the drag"));
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&form, &drop);
+    return photoRead(form, wait);
 }
 
 // Records the notices the window shows instead of opening a modal box.

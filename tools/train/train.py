@@ -6,7 +6,7 @@ where given, part of the real plate crops; writes the model for OpenCV's dnn mod
 and a manifest with the recipe, the seed, the versions and the accuracy on the real crops it did
 not train on.
 
-    tools/train/train.py OUT [--photos DIR] [--seed N] [--minutes M] [--quick]
+    tools/train/train.py OUT [--photos DIR] [--seed N] [--minutes M] [--pool N] [--quick]
 
 --quick takes one step on a few samples (the tests run it so); the figures it writes mean nothing.
 """
@@ -14,6 +14,7 @@ not train on.
 import argparse
 import hashlib
 import json
+import math
 import multiprocessing
 import os
 import platform
@@ -43,10 +44,10 @@ class Reader(nn.Module):
                     nn.ReLU(inplace=True)]
 
         # One convolution a size, so that a photo's ten or so candidates read in a few
-        # milliseconds on a CPU.
+        # milliseconds on a CPU; few channels where the picture is largest.
         self.features = nn.Sequential(
-            *block(3, 32), nn.MaxPool2d(2),                          # 16 x 64
-            *block(32, 64), nn.MaxPool2d(2),                         # 8 x 32
+            *block(3, 24), nn.MaxPool2d(2),                          # 16 x 64
+            *block(24, 64), nn.MaxPool2d(2),                         # 8 x 32
             *block(64, 96), nn.MaxPool2d(2),                         # 4 x 16
             *block(96, 128), nn.MaxPool2d((2, 1)),                   # 2 x 16
         )
@@ -105,6 +106,17 @@ def batch(examples):
     return x, y, c
 
 
+def vary(x, generator):
+    """A pooled plate a little changed each time it is shown: its light and contrast, and a shift
+    of a pixel or two."""
+    n = x.shape[0]
+    gain = torch.empty(n, 1, 1, 1).uniform_(0.7, 1.3, generator=generator)
+    offset = torch.empty(n, 1, 1, 1).uniform_(-0.1, 0.1, generator=generator)
+    x = (x - 0.5) * gain + 0.5 + offset
+    dx, dy = (int(v) for v in torch.randint(-2, 3, (2,), generator=generator))
+    return torch.roll(x, shifts=(dy, dx), dims=(2, 3)).clamp(0, 1)
+
+
 def measure(model, examples):
     """Exact plates, and right origins (the first two characters), as fractions."""
     if not examples:
@@ -126,7 +138,8 @@ def main():
     parser.add_argument("--seed", type=int, default=20261210)
     parser.add_argument("--minutes", type=float, default=25.0,
                         help="how long to train on rendered plates")
-    parser.add_argument("--fine-tune-epochs", type=int, default=30)
+    parser.add_argument("--pool", type=int, default=40000,
+                        help="how many rendered plates to learn from")
     parser.add_argument("--quick", action="store_true")
     args = parser.parse_args()
 
@@ -145,9 +158,8 @@ def main():
     if args.quick:
         train_real, held_real = train_real[:2], held_real[:2]
 
-    def step(examples):
+    def step(x, y, c):
         model.train()
-        x, y, c = batch(examples)
         places, colour = model(x)
         loss = loss_of(places.reshape(-1, len(plates.ALPHABET)), y.reshape(-1)) + \
             0.2 * loss_of(colour, c)
@@ -156,38 +168,42 @@ def main():
         optimiser.step()
         return loss.item()
 
-    # Rendered plates, made afresh for every step by a worker (each batch from a seed of its own,
-    # so that a run is the same run again), for as long as given.
+    # A pool of rendered plates, made by every core at the start (each batch from a seed of its
+    # own, so that a run is the same run again); then the model learns from the pool, a quarter of
+    # each batch real crops (each a little changed each time), the rate falling to nothing, for as
+    # long as given.
+    pool_size = batch_size if args.quick else args.pool
+    cores = 1 if args.quick else (os.cpu_count() or 1)
+    with multiprocessing.get_context("fork").Pool(cores) as workers:
+        pool = [example for part in workers.imap(
+            rendered_batch, ((args.seed * 1000003 + i, 256) for i in range(-(-pool_size // 256))))
+            for example in part][:pool_size]
+    pool_x, pool_y, pool_c = batch(pool)
+    del pool
+    print(f"{pool_size} rendered plates in {time.time() - started:.0f} s", flush=True)
+    deadline = time.time() + args.minutes * 60
+    length = args.minutes * 60
+    real_share = batch_size // 4 if train_real else 0
     steps = 0
-    deadline = started + args.minutes * 60
-    with multiprocessing.get_context("fork").Pool(1) as workers:
-        batches = workers.imap(rendered_batch,
-                               ((args.seed * 1000003 + i, batch_size) for i in range(10 ** 9)))
-        for examples in batches:
-            loss = step(examples)
-            steps += 1
-            if args.quick:
-                break
-            if steps % 100 == 0:
-                print(f"step {steps}, loss {loss:.3f}, {time.time() - started:.0f} s", flush=True)
-            if time.time() > deadline:
-                break
-        workers.terminate()
-    rendered_steps = steps
-    # Then the real crops set apart for training, each among rendered ones, at a lower rate.
-    for group in optimiser.param_groups:
-        group["lr"] = 5e-4
-    epochs = 1 if args.quick else args.fine_tune_epochs
-    for epoch in range(epochs if train_real else 0):
-        order = list(train_real)
-        rng.shuffle(order)
-        for i in range(0, len(order), batch_size // 2):
-            real = order[i:i + batch_size // 2]
+    generator = torch.Generator().manual_seed(args.seed)
+    while True:
+        left = max(0.0, deadline - time.time())
+        for group in optimiser.param_groups:
+            group["lr"] = 2e-3 * (0.02 + 0.98 * 0.5 * (1 + math.cos(math.pi * (1 - left / length))))
+        chosen = torch.randint(0, pool_size, (batch_size - real_share,), generator=generator)
+        x, y, c = vary(pool_x[chosen], generator), pool_y[chosen], pool_c[chosen]
+        if real_share:
             real = [(plates.disturb_lightly(image, rng), text, colour)
-                    for image, text, colour in real]
-            loss = step(real + [plates.sample(rng) for _ in range(batch_size - len(real))])
-            steps += 1
-        print(f"fine-tuning epoch {epoch + 1}, loss {loss:.3f}", flush=True)
+                    for image, text, colour in rng.sample(train_real, min(real_share,
+                                                                          len(train_real)))]
+            rx, ry, rc = batch(real)
+            x, y, c = torch.cat([x, rx]), torch.cat([y, ry]), torch.cat([c, rc])
+        loss = step(x, y, c)
+        steps += 1
+        if args.quick or left <= 0:
+            break
+        if steps % 200 == 0:
+            print(f"step {steps}, loss {loss:.3f}, {time.time() - started:.0f} s", flush=True)
 
     # Measured on rendered plates never seen (a seed of their own) and on the held-apart crops.
     unseen = random.Random(args.seed + 1)
@@ -205,7 +221,7 @@ def main():
     manifest = {
         "recipe": "tools/train/train.py with " + " ".join(sys.argv[2:]),
         "seed": args.seed,
-        "rendered_steps": rendered_steps,
+        "rendered_pool": pool_size,
         "steps": steps,
         "batch": batch_size,
         "real_crops_trained_on": len(train_real),
