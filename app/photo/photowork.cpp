@@ -64,7 +64,8 @@ PhotoWork::PhotoWork(QObject *parent)
 
 PhotoWork::~PhotoWork()
 {
-    // A photo being read is read to its end (a second or so at most); nothing waits for it.
+    // A photo being read is read to its end (a few seconds for the largest picture) while the
+    // window, already closed, goes; its reading is dropped.
     m_latest->store(-1);
     m_thread->quit();
     m_thread->wait();
