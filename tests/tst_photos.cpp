@@ -127,6 +127,11 @@ class TestPhotos : public QObject
     TypedPlate *typed() const { return form->Combo1->findChild<TypedPlate *>(); }
 
 private slots:
+    void initTestCase()
+    {
+        // Qt's own dialog, which a test can answer, where the platform has one of its own.
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    }
     void init()
     {
         notices = std::make_unique<NoticeRecorder>();
