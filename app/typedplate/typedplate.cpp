@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -222,6 +223,12 @@ void SuggestionPopup::showRows(const search::Rows &rows, const QString &nothing)
     show();
 }
 
+void SuggestionPopup::showAgain()
+{
+    QFrame::move(m_field->mapToGlobal(QPoint(0, m_field->height())));
+    show();
+}
+
 const search::Row *SuggestionPopup::chosen() const
 {
     if (m_rows.empty())
@@ -270,6 +277,7 @@ bool TypedPlate::suggesting() const
 
 void TypedPlate::close()
 {
+    m_awayWithSuggestions = false;
     m_rowPlates.clear();
     if (m_popup) {
         m_popup->hide();
@@ -433,7 +441,24 @@ bool TypedPlate::eventFilter(QObject *watched, QEvent *event)
             break;
         }
     } else if (watched == m_list && event->type() == QEvent::FocusOut) {
-        close();
+        // The window going inactive (a dialog closing, a person going to another window) hides
+        // the suggestions, which come back with it; any other way of leaving the field closes
+        // them.
+        // (While the popup shows this filter sees the field's events twice, once for the whole
+        // application.)
+        if (static_cast<QFocusEvent *>(event)->reason() == Qt::ActiveWindowFocusReason &&
+            (suggesting() || m_awayWithSuggestions)) {
+            m_popup->hide();
+            m_awayWithSuggestions = true;
+        } else {
+            close();
+        }
+    } else if (watched == m_list && event->type() == QEvent::FocusIn && m_awayWithSuggestions) {
+        m_awayWithSuggestions = false;
+        if (static_cast<QFocusEvent *>(event)->reason() == Qt::ActiveWindowFocusReason)
+            m_popup->showAgain();
+        else
+            close();
     } else if (watched == m_field && event->type() == QEvent::MouseButtonRelease && showsPrompt()) {
         // A click into a prompt selects it, so that typing replaces it.
         QTimer::singleShot(0, m_field, &QLineEdit::selectAll);

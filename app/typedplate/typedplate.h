@@ -52,6 +52,8 @@ public:
     // The highlighted row, or else the first; none where nothing was found.
     const search::Row *chosen() const;
     void move(int by);
+    // Shows the same rows again under the field, where it is now.
+    void showAgain();
     QListWidget *list() const { return m_list; }
 
 signals:
@@ -110,6 +112,8 @@ private:
     SuggestionPopup *m_popup = nullptr;
     // While the rows are a photo's plates, the plate each row stands for; empty otherwise.
     QList<int> m_rowPlates;
+    // The suggestions were showing when the window went inactive: they come back with it.
+    bool m_awayWithSuggestions = false;
 };
 
 } // namespace korvanta
