@@ -15,8 +15,17 @@
 #                       cache folder ($KORVANTA_QT_WINDOWS_CACHE, /var/cache/korvanta by default)
 #                       keyed by Qt's source version, the compiler and the options, which later
 #                       runs reuse. It is built in WORK and moved into place whole.
-#   build_korvanta      needs $QT_WIN; leaves the build-time tools built for this machine in
-#                       build-windows/host, and korvanta.exe and its tests in build-windows/cross.
+#   build_opencv WORK   needs Debian's source archive; leaves protobuf (the library, static) and
+#                       OpenCV's core, imgproc and dnn (static) for Windows, from the sources of
+#                       Debian's own packages of the host's versions, with their licences, in
+#                       $OPENCV_WIN, a cache folder beside Qt's keyed the same way.
+#   build_qjpeg WORK    needs $QT_WIN and Debian's source archive; leaves Qt's own JPEG plugin
+#                       (which the Windows Qt is built without), from the same qtbase source,
+#                       against libjpeg-turbo from Debian's source of the host's version, with their
+#                       licences, in $QJPEG_WIN, a cache folder beside Qt's keyed the same way.
+#   build_korvanta      needs $QT_WIN and $OPENCV_WIN; leaves the build-time tools built for this
+#                       machine in build-windows/host, and korvanta.exe, the photo reader's module
+#                       and the tests in build-windows/cross.
 #   make_zip            needs the cross build; leaves
 #                       build-windows/korvanta-VERSION-windows-x86_64.zip (and its folder).
 #   make_msi            needs the zip's folder; leaves build-windows/korvanta-VERSION-windows-x86_64.msi,
@@ -28,15 +37,17 @@
 #   check_unpacked_zip  needs the zip; unpacks it in build-windows/unpacked, starts korvanta.exe
 #                       there with no other Qt on the path, leaves build-windows/korvanta-windows.png
 #                       and fails unless the window shows, stays up and --read prints its row;
-#                       korvanta.com must answer in cmd, from a pipe, and start the window.
+#                       korvanta.com must answer in cmd, from a pipe, read the example photos and
+#                       start the window, and the window must read a pasted picture.
 #   check_dark_mode     needs the unpacked zip; with Windows' apps set to dark, then light,
 #                       starts korvanta.exe and keeps build-windows/screenshots/mode-dark.png and
 #                       mode-light.png; fails unless the window is dark, then light.
 #   check_msi           needs the MSI; in a fresh prefix of its own installs it, starts the
-#                       installed program (build-windows/korvanta-installed.png), upgrades it with a
+#                       installed program (build-windows/korvanta-installed.png), reads a photo
+#                       with it in cmd and in its window, upgrades it with a
 #                       successor, refuses the older one over it, and uninstalls: nothing it wrote
 #                       may be left.
-# --qt-only stops once Qt is in the cache.
+# --qt-only stops once Qt, its JPEG plugin and OpenCV are in the cache.
 # Needs root (it asks sudo). Apart from the packages it installs, it changes nothing outside the
 # cache and build-windows/; its work folders are removed on every way out.
 source "$(dirname "$0")/common.sh"
@@ -45,7 +56,8 @@ run_as_root KORVANTA_QT_WINDOWS_CACHE "$@"
 OUT="$ROOT/build-windows"
 CACHE_ROOT=${KORVANTA_QT_WINDOWS_CACHE:-/var/cache/korvanta}
 TRIPLE=x86_64-w64-mingw32
-MINGW_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 wixl msitools)
+MINGW_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 wixl msitools
+    libz-mingw-w64-dev protobuf-compiler libopencv-dnn-dev xclip)
 VERSION=$(sed -n 's/^project(korvanta VERSION \([0-9.]*\).*/\1/p' "$ROOT/CMakeLists.txt")
 HOST="$OUT/host"
 CROSS="$OUT/cross"
@@ -62,7 +74,7 @@ cleanup() {
     local dir
     for dir in "${cleanup_dirs[@]}"; do
         case $dir in
-        "$OUT"/* | "$CACHE_ROOT"/qt-windows-*.partial.*) rm -rf --one-file-system "$dir" ;;
+        "$OUT"/* | "$CACHE_ROOT"/*-windows-*.partial.*) rm -rf --one-file-system "$dir" ;;
         esac
     done
     stop_xvfb
@@ -107,6 +119,50 @@ QT_OPTIONS=(
     -DINPUT_openssl=no
 )
 
+# The options protobuf and OpenCV are configured with; part of their cache's key. Static
+# libraries, linked into the photo reader's module. Of protobuf the library alone: the host's
+# protoc (protobuf-compiler, of the same source) writes OpenCV's ONNX and Caffe readers. Of OpenCV
+# core, imgproc and dnn, without what needs OpenCV's own third-party folder (Debian's source leaves
+# it out) or a library this build has not, and compiled once for the baseline x86-64: copies for
+# later processors would double its build for a model that reads a plate in a millisecond.
+PROTOBUF_OPTIONS=(
+    -DCMAKE_BUILD_TYPE=Release
+    -DBUILD_SHARED_LIBS=OFF
+    -Dprotobuf_BUILD_TESTS=OFF
+    -Dprotobuf_BUILD_EXAMPLES=OFF
+    -Dprotobuf_BUILD_PROTOC_BINARIES=OFF
+    -Dprotobuf_BUILD_LIBPROTOC=OFF
+    -Dprotobuf_WITH_ZLIB=OFF
+)
+OPENCV_OPTIONS=(
+    -DCMAKE_BUILD_TYPE=Release
+    -DBUILD_SHARED_LIBS=OFF
+    -DBUILD_LIST=core,imgproc,dnn
+    -DBUILD_TESTS=OFF -DBUILD_PERF_TESTS=OFF -DBUILD_EXAMPLES=OFF -DBUILD_DOCS=OFF
+    -DBUILD_opencv_apps=OFF -DBUILD_JAVA=OFF -DBUILD_opencv_python2=OFF -DBUILD_opencv_python3=OFF
+    -DWITH_PROTOBUF=ON -DBUILD_PROTOBUF=OFF -DPROTOBUF_UPDATE_FILES=ON
+    -DBUILD_ZLIB=OFF
+    -DCPU_DISPATCH=
+    -DWITH_OPENCL=OFF -DOPENCV_DNN_OPENCL=OFF -DWITH_IPP=OFF -DWITH_ITT=OFF -DWITH_EIGEN=OFF
+    -DWITH_LAPACK=OFF -DWITH_ADE=OFF -DWITH_OPENMP=OFF -DWITH_TBB=OFF -DWITH_DIRECTX=OFF
+    -DWITH_DSHOW=OFF -DWITH_MSMF=OFF -DWITH_VTK=OFF -DWITH_FFMPEG=OFF -DWITH_GSTREAMER=OFF
+    -DWITH_QUIRC=OFF -DWITH_WIN32UI=OFF -DWITH_CUDA=OFF -DWITH_VULKAN=OFF -DWITH_HALIDE=OFF
+    -DWITH_INF_ENGINE=OFF -DWITH_NGRAPH=OFF -DWITH_WEBNN=OFF -DWITH_TIMVX=OFF -DWITH_CAROTENE=OFF
+    -DWITH_OPENVX=OFF -DWITH_IMGCODEC_HDR=OFF -DWITH_JPEG=OFF -DWITH_PNG=OFF -DWITH_TIFF=OFF
+    -DWITH_WEBP=OFF -DWITH_OPENJPEG=OFF -DWITH_JASPER=OFF -DWITH_OPENEXR=OFF
+    -DENABLE_PRECOMPILED_HEADERS=OFF -DOPENCV_DOWNLOAD_TRIES_LIST= -DOPENCV_GENERATE_SETUPVARS=OFF
+    -DBUILD_INFO_SKIP_TIMESTAMP=ON -DCV_TRACE=OFF
+)
+
+# libjpeg-turbo's options: the static library alone, without the SIMD code (which needs NASM).
+JPEG_OPTIONS=(
+    -DCMAKE_BUILD_TYPE=Release
+    -DENABLE_SHARED=OFF
+    -DENABLE_STATIC=ON
+    -DWITH_SIMD=OFF
+    -DWITH_TURBOJPEG=OFF
+)
+
 write_toolchain() {
     cat >"$1" <<EOF
 # Cross-compiling for Windows x86-64 with Debian's MinGW-w64 (posix threads).
@@ -128,17 +184,46 @@ qt_source_version() {
     dpkg-query -W -f='${source:Version}' qt6-base-dev
 }
 
-# The cache folder for this Qt version, compiler and set of options.
-qt_cache_dir() {
-    local key
+# cache_dir NAME VERSIONS OPTION...: the cache folder for NAME built from sources of VERSIONS
+# (one a line) with OPTIONS, by this compiler and toolchain.
+cache_dir() {
+    local name=$1 versions=$2 key
+    shift 2
     key=$({
-        qt_source_version
-        echo
+        printf '%s\n' "$versions"
         $TRIPLE-g++-posix --version | head -n 1
-        printf '%s\n' "${QT_OPTIONS[@]}"
+        printf '%s\n' "$@"
         write_toolchain /dev/stdout
     } | sha256sum | cut -c1-16)
-    echo "$CACHE_ROOT/qt-windows-$key"
+    echo "$CACHE_ROOT/$name-windows-$key"
+}
+
+qt_cache_dir() {
+    cache_dir qt "$(qt_source_version)" "${QT_OPTIONS[@]}"
+}
+
+# The host's OpenCV and protobuf source versions, the ones whose sources are fetched.
+opencv_source_version() {
+    dpkg-query -W -f='${source:Version}' libopencv-dnn-dev
+}
+protobuf_source_version() {
+    dpkg-query -W -f='${source:Version}' protobuf-compiler
+}
+
+# Keyed by the OpenCV and protobuf sources and options.
+opencv_cache_dir() {
+    cache_dir opencv "$(opencv_source_version)"$'\n'"$(protobuf_source_version)" \
+        "${PROTOBUF_OPTIONS[@]}" "${OPENCV_OPTIONS[@]}"
+}
+
+# The host's libjpeg-turbo source version, and the cache folder of Qt's JPEG plugin built
+# against it for this Qt and compiler.
+jpeg_source_version() {
+    dpkg-query -W -f='${source:Version}' libjpeg62-turbo
+}
+qjpeg_cache_dir() {
+    cache_dir qjpeg "$(qt_source_version)"$'\n'"$(jpeg_source_version)" "${JPEG_OPTIONS[@]}" \
+        "$(cat "$ROOT/packaging/windows/qjpeg/CMakeLists.txt")"
 }
 
 # The folder of the MinGW runtime DLLs that the program loads.
@@ -151,36 +236,43 @@ install_packages() {
     ensure_packages "${MINGW_PACKAGES[@]}" "${PROGRAM_PACKAGES[@]}"
 }
 
-# QT_WORK: a work folder for building Qt, beside the cache so that the result is moved, not
-# copied. (Not called in a subshell: the folder must be in cleanup_dirs for the cleanup.)
-new_qt_work() {
-    QT_WORK=$(mktemp -d "$CACHE_ROOT/qt-windows-XXXXXX.partial.build")
-    cleanup_dirs+=("$QT_WORK")
+# WORK: a work folder for building NAME (qt, opencv), beside the cache so that the result is
+# moved, not copied. (Not called in a subshell: the folder must be in cleanup_dirs for the
+# cleanup.)
+new_work() {
+    WORK=$(mktemp -d "$CACHE_ROOT/$1-windows-XXXXXX.partial.build")
+    cleanup_dirs+=("$WORK")
 }
 
-fetch_qt() {
-    local dir=$1 version mirror suite apt_opts
-    version=$(qt_source_version)
+# fetch_source DIR PACKAGE VERSION: Debian's source of PACKAGE at VERSION, in DIR/PACKAGE. apt
+# reads its deb-src entry from a file of its own in DIR and keeps its lists there, both removed.
+fetch_source() {
+    local dir=$1 package=$2 version=$3 mirror suite apt_opts
     mirror=$(debian_mirror)
     suite=$(debian_codename)
-    step "Fetching Debian's source of qt6-base $version"
-    mkdir -p "$dir/apt/lists/partial" "$dir/apt/archives/partial"
-    echo "deb-src $mirror $suite main" >"$dir/apt/korvanta-qt-src.list"
-    apt_opts=(-o "Dir::Etc::SourceList=$dir/apt/korvanta-qt-src.list"
+    step "Fetching Debian's source of $package $version"
+    mkdir -p "$dir/apt/lists/partial" "$dir/apt/archives/partial" "$dir/fetched"
+    echo "deb-src $mirror $suite main" >"$dir/apt/korvanta-src.list"
+    apt_opts=(-o "Dir::Etc::SourceList=$dir/apt/korvanta-src.list"
         -o "Dir::Etc::SourceParts=/nonexistent" -o "Dir::State::Lists=$dir/apt/lists"
         -o "Dir::Cache::pkgcache=" -o "Dir::Cache::srcpkgcache=" -o "APT::Sandbox::User=root")
     if ! apt-get "${apt_opts[@]}" update -qq; then
         echo "cannot read the source lists of $mirror $suite" >&2
         return 1
     fi
-    if ! (cd "$dir" && apt-get "${apt_opts[@]}" source -qq "qt6-base=$version" >/dev/null); then
-        rm -rf "$dir/apt"
-        echo "Debian's source of qt6-base $version cannot be had from $mirror:" \
-            "the Qt for Windows is built from exactly the host Qt's source" >&2
+    if ! (cd "$dir/fetched" && apt-get "${apt_opts[@]}" source -qq "$package=$version" >/dev/null); then
+        rm -rf "$dir/apt" "$dir/fetched"
+        echo "Debian's source of $package $version cannot be had from $mirror:" \
+            "what is built for Windows is built from exactly the host's source" >&2
         return 1
     fi
     rm -rf "$dir/apt"
-    mv "$dir"/qt6-base-*/ "$dir/src"
+    mv "$dir"/fetched/*/ "$dir/$package"
+    rm -rf "$dir/fetched"
+}
+
+fetch_qt() {
+    fetch_source "$1" qt6-base "$(qt_source_version)" && mv "$1/qt6-base" "$1/src"
 }
 
 # copy_qt_licences SOURCE DEST: Qt's licences and those of the libraries built into its DLLs.
@@ -223,6 +315,68 @@ build_qt() {
     step "Qt for Windows built in $((SECONDS - begun)) s: $QT_WIN ($(du -sh "$QT_WIN" | cut -f1))"
 }
 
+# cross_build NAME SOURCE BUILD INSTALL TOOLCHAIN OPTION...: configures, builds and installs one
+# library for Windows, its logs in BUILD's folder, their end shown where a step fails.
+cross_build() {
+    local name=$1 src=$2 build=$3 install=$4 toolchain=$5
+    shift 5
+    step "Configuring $name for $TRIPLE"
+    cmake -S "$src" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_INSTALL_PREFIX="$install" "$@" >"$build.configure.log" 2>&1 || {
+        tail -n 60 "$build.configure.log" >&2
+        return 1
+    }
+    step "Building $name"
+    cmake --build "$build" --parallel "$(nproc)" >"$build.log" 2>&1 || {
+        tail -n 60 "$build.log" >&2
+        return 1
+    }
+    cmake --install "$build" >/dev/null
+}
+
+build_opencv() {
+    local work=$1 begun=$SECONDS licences=$1/install/share/korvanta/licenses
+    fetch_source "$work" protobuf "$(protobuf_source_version)"
+    fetch_source "$work" opencv "$(opencv_source_version)"
+    write_toolchain "$work/toolchain.cmake"
+    cross_build protobuf "$work/protobuf" "$work/protobuf-build" "$work/install" \
+        "$work/toolchain.cmake" "${PROTOBUF_OPTIONS[@]}"
+    cross_build "OpenCV (core, imgproc, dnn; about 10 minutes)" "$work/opencv" \
+        "$work/opencv-build" "$work/install" "$work/toolchain.cmake" "${OPENCV_OPTIONS[@]}" \
+        -DProtobuf_INCLUDE_DIR="$work/install/include" \
+        -DProtobuf_LIBRARY="$work/install/lib/libprotobuf.a" \
+        -DProtobuf_PROTOC_EXECUTABLE=/usr/bin/protoc \
+        -DZLIB_INCLUDE_DIR=/usr/$TRIPLE/include -DZLIB_LIBRARY=/usr/$TRIPLE/lib/libz.a
+    mkdir -p "$licences"
+    cp "$work/opencv/LICENSE" "$licences/OpenCV-LICENSE.txt"
+    cp "$work/protobuf/LICENSE" "$licences/protobuf-LICENSE.txt"
+    cp /usr/share/doc/libz-mingw-w64-dev/copyright "$licences/zlib-mingw-w64-copyright.txt"
+    { opencv_source_version; echo; protobuf_source_version; echo; } \
+        >"$work/install/share/korvanta/opencv-source-versions"
+    mv "$work/install" "$OPENCV_WIN"
+    step "OpenCV for Windows built in $((SECONDS - begun)) s: $OPENCV_WIN ($(du -sh "$OPENCV_WIN" | cut -f1))"
+}
+
+build_qjpeg() {
+    local work=$1 begun=$SECONDS licences=$1/install/share/korvanta/licenses
+    fetch_source "$work" libjpeg-turbo "$(jpeg_source_version)"
+    fetch_source "$work" qt6-base "$(qt_source_version)"
+    write_toolchain "$work/toolchain.cmake"
+    cross_build libjpeg-turbo "$work/libjpeg-turbo" "$work/jpeg-build" "$work/jpeg" \
+        "$work/toolchain.cmake" "${JPEG_OPTIONS[@]}"
+    cross_build "Qt's JPEG plugin" "$ROOT/packaging/windows/qjpeg" "$work/qjpeg-build" \
+        "$work/install" "$QT_WIN/lib/cmake/Qt6/qt.toolchain.cmake" -DCMAKE_BUILD_TYPE=Release \
+        -DQT_CHAINLOAD_TOOLCHAIN_FILE="$QT_WIN/share/korvanta/toolchain.cmake" \
+        -DQT_SOURCE="$work/qt6-base" -DJPEG_INCLUDE_DIR="$work/jpeg/include" \
+        -DJPEG_LIBRARY="$work/jpeg/lib/libjpeg.a"
+    mkdir -p "$licences"
+    cp "$work/libjpeg-turbo/LICENSE.md" "$licences/libjpeg-turbo-LICENSE.md.txt"
+    cp "$work/libjpeg-turbo/README.ijg" "$licences/libjpeg-turbo-README.ijg.txt"
+    jpeg_source_version >"$work/install/share/korvanta/jpeg-source-version"
+    mv "$work/install" "$QJPEG_WIN"
+    step "Qt's JPEG plugin for Windows built in $((SECONDS - begun)) s: $QJPEG_WIN"
+}
+
 # The build-time tools run here, never under Wine: a host build makes them.
 build_korvanta() {
     step "Building the build-time tools for this machine"
@@ -233,6 +387,7 @@ build_korvanta() {
         -DCMAKE_TOOLCHAIN_FILE="$QT_WIN/lib/cmake/Qt6/qt.toolchain.cmake" \
         -DQT_CHAINLOAD_TOOLCHAIN_FILE="$QT_WIN/share/korvanta/toolchain.cmake" \
         -DKORVANTA_HOST_TOOLS="$HOST/tools" -DKORVANTA_BENCHMARKS=OFF \
+        -DKORVANTA_OPENCV_DIR="$OPENCV_WIN" \
         -DKORVANTA_TEST_EMULATOR=wine -DKORVANTA_TEST_PLATFORM=windows -DKORVANTA_WERROR=ON
     build "$CROSS" >/dev/null
 }
@@ -254,22 +409,27 @@ make_zip() {
     dlls=$(gcc_dlls)
     step "Making the zip"
     rm -rf --one-file-system "$STAGE" "$ZIP"
-    mkdir -p "$STAGE/platforms" "$STAGE/styles" "$STAGE/licenses"
+    mkdir -p "$STAGE/platforms" "$STAGE/styles" "$STAGE/imageformats" "$STAGE/licenses"
     # qt_standard_project_setup puts Windows programs at the top
-    cp "$CROSS/korvanta.exe" "$CROSS/korvanta.com" "$STAGE/"
+    cp "$CROSS/korvanta.exe" "$CROSS/korvanta.com" "$CROSS/korvanta-photoreader.dll" "$STAGE/"
     for dll in Qt6Core Qt6Gui Qt6Widgets; do
         cp "$QT_WIN/bin/$dll.dll" "$STAGE/"
     done
     cp "$QT_WIN/plugins/platforms/qwindows.dll" "$STAGE/platforms/"
     cp "$QT_WIN/plugins/$(qt_styles_plugin)" "$STAGE/styles/"
+    cp "$QJPEG_WIN/plugins/imageformats/qjpeg.dll" "$STAGE/imageformats/"
     cp "$dlls/libgcc_s_seh-1.dll" "$dlls/libstdc++-6.dll" "/usr/$TRIPLE/lib/libwinpthread-1.dll" \
         "$STAGE/"
     find "$STAGE" -name '*.dll' -o -name '*.exe' | xargs $TRIPLE-strip --strip-unneeded
     cp "$ROOT/packaging/windows/README.txt" "$STAGE/README.txt"
-    sed -i "s/@VERSION@/$VERSION/g; s/@QT_SOURCE@/$(cat "$QT_WIN/share/korvanta/qt-source-version")/g" \
+    sed -i "s/@VERSION@/$VERSION/g; s/@QT_SOURCE@/$(cat "$QT_WIN/share/korvanta/qt-source-version")/g
+        s/@OPENCV_SOURCE@/$(sed -n 1p "$OPENCV_WIN/share/korvanta/opencv-source-versions")/g
+        s/@PROTOBUF_SOURCE@/$(sed -n 2p "$OPENCV_WIN/share/korvanta/opencv-source-versions")/g
+        s/@JPEG_SOURCE@/$(cat "$QJPEG_WIN/share/korvanta/jpeg-source-version")/g" \
         "$STAGE/README.txt"
     cp "$ROOT/LICENSE" "$STAGE/LICENSE.txt"
-    cp "$QT_WIN/share/korvanta/licenses/"* "$STAGE/licenses/"
+    cp "$QT_WIN/share/korvanta/licenses/"* "$OPENCV_WIN/share/korvanta/licenses/"* \
+        "$QJPEG_WIN/share/korvanta/licenses/"* "$STAGE/licenses/"
     cp "$ROOT/LICENSES/OFL-1.1.txt" "$STAGE/licenses/fonts-OFL-1.1.txt"
     # Whose each part of Korvanta is, the Unicode data licence of its pinyin index among them.
     cp "$ROOT/packaging/copyright" "$STAGE/licenses/korvanta-copyright.txt"
@@ -360,13 +520,14 @@ show_window() {
     wineserver -k 2>/dev/null || true
 }
 
-# The tests find Qt's DLLs through WINEPATH and its plugins through QT_PLUGIN_PATH (which Wine
-# hands on from WINEQT_PLUGIN_PATH: it leaves out the QT_ variables of this machine).
+# The tests find Qt's DLLs through WINEPATH and its plugins (the JPEG one apart) through
+# QT_PLUGIN_PATH (which Wine hands on from WINEQT_PLUGIN_PATH: it leaves out the QT_ variables of
+# this machine).
 with_cross_qt() {
     local dlls
     dlls=$(gcc_dlls)
     WINEPATH="Z:${QT_WIN//\//\\}\\bin;Z:${dlls//\//\\};Z:\\usr\\$TRIPLE\\lib" \
-        WINEQT_PLUGIN_PATH="Z:$QT_WIN/plugins" "$@"
+        WINEQT_PLUGIN_PATH="Z:$QT_WIN/plugins;Z:$QJPEG_WIN/plugins" "$@"
 }
 
 test_under_wine() {
@@ -407,6 +568,7 @@ check_unpacked_zip() {
     exe="$UNPACKED/$(basename "$STAGE")/korvanta.exe"
     show_window "$exe" "$OUT/korvanta-windows.png" || return 1
     step "The window showed and stayed up; a picture of it: $OUT/korvanta-windows.png"
+    check_pasted_photo "$exe" "$OUT/korvanta-windows-pasted.png" || return 1
     # What --read prints through Wine's console.
     read_out=$(wine "$exe" --read 冀A12345 2>/dev/null | tr -d '\r')
     case $read_out in
@@ -441,12 +603,63 @@ check_console() {
     fi
     (cd "$dir" && LANG=C.UTF-8 wine cmd /c "korvanta --read xyzzy" >/dev/null 2>&1) || status=$?
     [ $status = 1 ] || { echo "a text that finds nothing ended with $status" >&2; return 1; }
+    check_console_photos "$dir" || return 1
     (cd "$dir" && timeout 30 wine cmd /c korvanta </dev/null >/dev/null 2>&1) ||
         { echo "korvanta.com without options did not return" >&2; return 1; }
     wait_for_window Korvantix >/dev/null ||
         { echo "korvanta.com without options started no window" >&2; return 1; }
     wineserver -k 2>/dev/null || true
     step "korvanta.com answers in cmd, from a pipe, and starts the window"
+}
+
+# check_console_photos DIR: "korvanta --photo" at cmd's prompt in DIR reads the example photos: a
+# line for each plate, a photo without one said so, and 1 for it.
+check_console_photos() {
+    local dir=$1 out status=0
+    cp "$ROOT"/tests/data/photos/{fn1,rot2,np0}.jpg "$dir/"
+    out=$(cd "$dir" && LANG=C.UTF-8 wine cmd /c "korvanta --photo fn1.jpg rot2.jpg np0.jpg" \
+        2>/dev/null | tr -d '\r') || status=$?
+    rm -f "$dir"/{fn1,rot2,np0}.jpg
+    printf '%s\n' "$out"
+    if ! printf '%s\n' "$out" | awk -F'\t' '$1 == "fn1.jpg" && $2 != "" {a = 1}
+            $1 == "rot2.jpg" && $2 != "" {b = 1} $0 == "np0.jpg\t\t没有找到车牌" {c = 1}
+            END {exit !(a && b && c)}' || [ $status != 1 ]; then
+        echo "korvanta --photo in cmd printed the above and ended with $status" >&2
+        return 1
+    fi
+    step "korvanta --photo in cmd reads the example photos"
+}
+
+# check_pasted_photo EXE PICTURE: starts EXE, puts a photo on the clipboard as a picture (as a
+# screenshot tool leaves it), presses Ctrl+V over the window, and sees the reading show under
+# the field, where nothing moves otherwise; keeps a picture of the screen in PICTURE.
+check_pasted_photo() {
+    local exe=$1 picture=$2 app window at area png=$OUT/pasted.png changed _
+    wine "$exe" >/dev/null 2>&1 &
+    app=$!
+    window=$(wait_for_window Korvantix) ||
+        { echo "$exe showed no window \"Korvantix\" within $WINDOW_WAIT s" >&2; return 1; }
+    sleep 3
+    convert "$ROOT/tests/data/photos/rendered-粤BD12345.jpg" "$png"
+    xclip -selection clipboard -t image/png -i "$png"
+    # Under the field, left of the pictures: the answers' frame, still while nothing is asked.
+    at=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4} END {print x, y}')
+    area="240x170+$((${at% *} + 10))+$((${at#* } + 100))"
+    import -window root -crop "$area" "$OUT/before-paste.png"
+    xdotool mousemove --window "$window" 200 150 key ctrl+v
+    for _ in $(seq 30); do
+        sleep 0.5
+        import -window root -crop "$area" "$OUT/after-paste.png"
+        changed=$(compare -metric AE "$OUT/before-paste.png" "$OUT/after-paste.png" null: 2>&1 || true)
+        [ "${changed%%.*}" -gt 8000 ] 2>/dev/null && break
+    done
+    import -window root "$picture"
+    kill $app 2>/dev/null || true
+    wineserver -k 2>/dev/null || true
+    rm -f "$png" "$OUT/before-paste.png" "$OUT/after-paste.png"
+    [ "${changed%%.*}" -gt 8000 ] 2>/dev/null ||
+        { echo "nothing showed under the field after a paste ($changed pixels changed)" >&2; return 1; }
+    step "a pasted picture was read in the window ($changed pixels changed); the screen: $picture"
 }
 
 # With Windows' apps set to dark the window is dark, with them set to light it is light.
@@ -496,6 +709,9 @@ check_msi() {
 
     step "Starting the installed korvanta.exe (the shortcut's target)"
     show_window "$(installed_dir "$prefix")/korvanta.exe" "$OUT/korvanta-installed.png" || return 1
+    check_console_photos "$(installed_dir "$prefix")" || return 1
+    check_pasted_photo "$(installed_dir "$prefix")/korvanta.exe" "$OUT/korvanta-installed-pasted.png" ||
+        return 1
 
     step "Upgrading to $next_version, and refusing $VERSION over it"
     wine msiexec /i "Z:$next" /qn || { echo "the upgrade failed" >&2; return 1; }
@@ -554,9 +770,23 @@ main() {
     if [ -d "$QT_WIN" ]; then
         step "Qt for Windows from the cache: $QT_WIN"
     else
-        new_qt_work
-        fetch_qt "$QT_WORK"
-        build_qt "$QT_WORK"
+        new_work qt
+        fetch_qt "$WORK"
+        build_qt "$WORK"
+    fi
+    QJPEG_WIN=$(qjpeg_cache_dir)
+    if [ -d "$QJPEG_WIN" ]; then
+        step "Qt's JPEG plugin for Windows from the cache: $QJPEG_WIN"
+    else
+        new_work qjpeg
+        build_qjpeg "$WORK"
+    fi
+    OPENCV_WIN=$(opencv_cache_dir)
+    if [ -d "$OPENCV_WIN" ]; then
+        step "OpenCV for Windows from the cache: $OPENCV_WIN"
+    else
+        new_work opencv
+        build_opencv "$WORK"
     fi
     [ $QT_ONLY = 0 ] || return 0
 
