@@ -25,9 +25,9 @@ PROGRAM_PACKAGES=(
 TEST_PACKAGES=(
     libbenchmark-dev
     desktop-file-utils appstream
-    orca speech-dispatcher at-spi2-core dbus openbox xdotool clang-format-19
+    orca speech-dispatcher at-spi2-core dbus openbox xdotool xclip clang-format-19
     clang-19 libclang-rt-19-dev
-    python3-torch python3-pil python3-onnx fonts-dejavu-extra
+    python3-torch python3-pil python3-onnx fonts-dejavu-extra fonts-urw-base35
 )
 
 # run_as_root VARIABLES "$@": unless this is root, runs the calling script again through sudo,

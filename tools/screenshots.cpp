@@ -104,7 +104,7 @@ int main(int argc, char *argv[])
     // Photos dropped on the window: a plate read, a plate with characters in doubt, two plates.
     for (const auto &[photo, name] :
          {std::pair{QStringLiteral("rendered-鲁B8K2S7.jpg"), QStringLiteral("photo")},
-          std::pair{QStringLiteral("fn1.jpg"), QStringLiteral("photo-doubt")},
+          std::pair{QStringLiteral("rendered-WJ琼12345.jpg"), QStringLiteral("photo-doubt")},
           std::pair{QStringLiteral("rendered-two-皖A12345-粤BD12345.jpg"),
                     QStringLiteral("photo-two")}}) {
         if (!dropPhoto(form, QStringLiteral(KORVANTA_EXAMPLE_PHOTOS "/") + photo))

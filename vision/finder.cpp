@@ -157,9 +157,8 @@ std::vector<Corners> findCandidates(const cv::Mat &bgr)
     // apart from it only there.
     cv::Mat hsv, mask;
     cv::cvtColor(work, hsv, cv::COLOR_BGR2HSV);
-    const std::array<std::pair<cv::Scalar, cv::Scalar>, 6> colours = {{
+    const std::array<std::pair<cv::Scalar, cv::Scalar>, 5> colours = {{
         {{98, 70, 40}, {128, 255, 255}},
-        {{98, 120, 40}, {128, 255, 255}},
         {{98, 170, 40}, {128, 255, 255}},
         {{100, 90, 90}, {125, 255, 255}},
         {{12, 70, 70}, {35, 255, 255}},

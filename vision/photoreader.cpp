@@ -22,9 +22,10 @@ namespace
 {
 
 // A candidate is a plate where the reader is this sure of it on the whole (the geometric mean
-// of its characters' likelihoods) and no more than three of its characters are in doubt.
-constexpr double kPlateSureness = 0.6;
-constexpr qsizetype kMostDoubtful = 3;
+// of its characters' likelihoods) and no more than two of its characters are in doubt: three
+// let a noise picture's stripes pass for a plate.
+constexpr double kPlateSureness = 0.7;
+constexpr qsizetype kMostDoubtful = 2;
 
 PhotoReading failed(PhotoProblem problem, const QString &why)
 {

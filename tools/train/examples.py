@@ -56,7 +56,7 @@ def many(out, count, seed):
     rng = random.Random(seed)
     for i in range(count):
         text, colour, red = plates.random_plate(rng)
-        photo = scene([plates.render(text, colour, red, scale=1.0, face=rng.randrange(2))], rng)
+        photo = scene([plates.render(text, colour, red, scale=1.0, face=plates.face(rng))], rng)
         photo = photo.filter(ImageFilter.GaussianBlur(rng.uniform(0, 1.2)))
         width = rng.randrange(360, 900)
         photo = photo.resize((width, width * 2 // 3), Image.BILINEAR)

@@ -30,12 +30,20 @@ WIDTH, HEIGHT = 128, 32
 COLOURS = ["blue", "yellow", "green", "yellowgreen", "white", "black"]
 
 SERIAL = "".join(c for c in LETTERS + DIGITS if c not in "IO")
-# Plate characters are a narrow face of even strokes: Debian's condensed and CJK sans faces, bold
-# or not, stretched to the characters' boxes, come near it (fonts-dejavu-extra, fonts-noto-cjk).
-CJK_FONTS = ["/usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc",
-             "/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc"]
-LATIN_FONTS = ["/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf",
-               "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed.ttf"]
+# Plate characters are a narrow face of even strokes: a "1" is a bare upright, a "0" a narrow
+# oval. Of Debian's faces Nimbus Sans Narrow (fonts-urw-base35) comes nearest, then DejaVu Sans
+# Condensed (fonts-dejavu-extra); each Latin character keeps its own width at the characters'
+# height, centred in its box. The province characters are Noto Sans CJK (fonts-noto-cjk)
+# stretched to their box. Faces, in the order render() takes them, with how often each is drawn.
+CJK_FONTS = ["/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc",
+             "/usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc",
+             "/usr/share/fonts/opentype/noto/NotoSansCJK-Regular.ttc",
+             "/usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc"]
+LATIN_FONTS = ["/usr/share/fonts/opentype/urw-base35/NimbusSansNarrow-Regular.otf",
+               "/usr/share/fonts/opentype/urw-base35/NimbusSansNarrow-Bold.otf",
+               "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed.ttf",
+               "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf"]
+FACE_WEIGHTS = [0.55, 0.2, 0.15, 0.1]
 
 # Background, text and rim of each colour.
 PAINT = {
@@ -103,19 +111,30 @@ def _font(path, size):
 
 
 def _glyph(char, width, height, colour, face):
-    """One character stretched to its box, as plate characters are drawn tall and narrow."""
+    """One character at the characters' height in its box: a Latin one at its own width (no
+    wider than the box) and centred, a province character stretched to the box."""
     path = (LATIN_FONTS if char.isascii() else CJK_FONTS)[face]
     font = _font(path, 120)
-    canvas = Image.new("L", (160, 160), 0)
-    ImageDraw.Draw(canvas).text((10, 0), char, font=font, fill=255)
+    canvas = Image.new("L", (200, 200), 0)
+    ImageDraw.Draw(canvas).text((20, 10), char, font=font, fill=255)
     box = canvas.getbbox() or (0, 0, 1, 1)
-    mask = canvas.crop(box).resize((width, height), Image.BILINEAR)
+    drawn = canvas.crop(box)
+    across = width
+    if char.isascii():
+        across = min(width, max(1, round(drawn.width * height / max(1, drawn.height))))
+    mask = Image.new("L", (width, height), 0)
+    mask.paste(drawn.resize((across, height), Image.BILINEAR), ((width - across) // 2, 0))
     ink = Image.new("RGB", mask.size, colour)
     return ink, mask
 
 
+def face(rng):
+    """A face to draw a plate in, as often as FACE_WEIGHTS says."""
+    return rng.choices(range(len(FACE_WEIGHTS)), FACE_WEIGHTS)[0]
+
+
 def render(text, colour, red=(), scale=2.0, face=0):
-    """The plate, flat and clean, `scale` pixels to a millimetre, in face 0 (bold) or 1."""
+    """The plate, flat and clean, `scale` pixels to a millimetre, in one of the faces."""
     eight = len(text) == 8
     size = (480 if eight else 440, 140)
     char_w, gap, big_gap, left = (43, 9, 49, 16.5) if eight else (45, 12, 34, 15.5)
@@ -237,7 +256,7 @@ def disturb(plate, rng):
 def sample(rng):
     """One training example: the disturbed picture, the text, and the colour."""
     text, colour, red = random_plate(rng)
-    plate = render(text, colour, red, scale=rng.uniform(0.6, 1.2), face=rng.randrange(2))
+    plate = render(text, colour, red, scale=rng.uniform(0.6, 1.2), face=face(rng))
     return disturb(plate, rng), text, colour
 
 
