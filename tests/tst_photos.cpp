@@ -239,6 +239,21 @@ private slots:
         QVERIFY(!popup->isVisible());
     }
 
+    // A photo's plate applied is heard, after a plate that no list gives as well.
+    void answerHeard()
+    {
+        typeInto(form->Combo1, QStringLiteral("WJ琼12345"));
+        QTest::keyClick(form->Combo1, Qt::Key_Return);
+        QTRY_VERIFY(heard(*form).contains(QStringLiteral("海南省")));
+        QGuiApplication::clipboard()->setImage(
+            QImage(photo(QStringLiteral("rendered-粤BD12345.jpg"))));
+        QTest::keySequence(form->Combo1, QKeySequence::Paste);
+        QVERIFY(photoRead(*form));
+        QTRY_VERIFY(heard(*form).startsWith(QStringLiteral("照片里的车牌：")));
+        QTest::keyClick(form->Combo1, Qt::Key_Return);
+        QTRY_COMPARE(heard(*form), QStringLiteral("广东省深圳市车辆。新能源汽车（纯电动）"));
+    }
+
     // A plate with no doubt leaves the cursor at its end, as typing would.
     void sureReadingAsTyped()
     {
