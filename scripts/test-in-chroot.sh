@@ -180,8 +180,14 @@ clean_copy=$COPY
 cp "$deb" "$clean_copy/tmp/"
 discard_copy "$build_copy"
 step "installing $(basename "$deb") into a clean $release copy"
-inside "$clean_copy" "apt-get update -qq && apt-get install -y -qq --no-install-recommends \
-    /tmp/$(basename "$deb") >/dev/null"
+# What installing it takes on a clean system, and what of that OpenCV's libraries are.
+opencv=$({ dpkg-deb -f "$deb" Depends | grep -o 'libopencv-[a-z0-9.+-]*' || true; } | tr '\n' ' ')
+echo "OpenCV's libraries it depends on: ${opencv:-none}"
+inside "$clean_copy" "apt-get update -qq"
+[ -z "$opencv" ] || inside "$clean_copy" "apt-get install -s --no-install-recommends $opencv \
+    >/tmp/opencv.log && { grep -i 'additional disk space' /tmp/opencv.log | sed 's/^/OpenCV alone: /' || true; }"
+inside "$clean_copy" "apt-get install -y --no-install-recommends /tmp/$(basename "$deb") \
+    >/tmp/install.log && { grep -i 'additional disk space' /tmp/install.log || true; }"
 
 start_xvfb
 mkdir -p "$clean_copy/tmp/.X11-unix"
@@ -207,4 +213,18 @@ fi
 kill "$PROGRAM_PID"
 wait "$PROGRAM_PID" 2>/dev/null || true
 PROGRAM_PID=
-step "PASSED: installed on a clean $release, the window appeared and the program stayed up"
+
+# A photo read there, with no display.
+cp "$ROOT/tests/data/photos/rendered-粤BD12345.jpg" "$clean_copy/tmp/photo.jpg"
+step "reading a photo there"
+read_out=$(chroot "$clean_copy" /usr/bin/env -i HOME=/root LANG=C.UTF-8 PATH=/usr/bin:/bin \
+    korvanta --photo /tmp/photo.jpg 2>&1) || true
+echo "$read_out"
+case $read_out in
+/tmp/photo.jpg$'\t'粤B*广东省深圳市车辆*) ;;
+*)
+    echo "FAILED: the installed korvanta --photo did not read the photo" >&2
+    exit 1
+    ;;
+esac
+step "PASSED: installed on a clean $release, the window appeared, the program stayed up and read a photo"

@@ -114,6 +114,9 @@ SuggestionPopup::SuggestionPopup(QWidget *field)
     // walked them would ask for rows that are gone. Quiet before it has any child.
     markNewAsDecoration(this);
     m_list = new QListWidget(this);
+    // The photo above the rows, made with them (quiet as they are), shown for a photo.
+    m_photo = new PhotoPanel(this);
+    m_photo->hide();
     setObjectName(QStringLiteral("suggestions"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     setFocusPolicy(Qt::NoFocus);
@@ -121,6 +124,7 @@ SuggestionPopup::SuggestionPopup(QWidget *field)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    layout->addWidget(m_photo);
     layout->addWidget(m_list);
     m_list->setObjectName(QStringLiteral("suggestionList"));
     m_columns = new ColumnsDelegate(m_list);
@@ -145,10 +149,6 @@ SuggestionPopup::SuggestionPopup(QWidget *field)
 
 PhotoPanel *SuggestionPopup::showPhoto(const ReadPhoto &photo)
 {
-    if (!m_photo) {
-        m_photo = new PhotoPanel(this);
-        static_cast<QVBoxLayout *>(layout())->insertWidget(0, m_photo);
-    }
     m_photo->showPhoto(photo);
     m_photo->show();
     return m_photo;
@@ -156,13 +156,12 @@ PhotoPanel *SuggestionPopup::showPhoto(const ReadPhoto &photo)
 
 void SuggestionPopup::hidePhoto()
 {
-    if (m_photo)
-        m_photo->hide();
+    m_photo->hide();
 }
 
 PhotoPanel *SuggestionPopup::photoPanel() const
 {
-    return m_photo && !m_photo->isHidden() ? m_photo : nullptr;
+    return m_photo->isHidden() ? nullptr : m_photo;
 }
 
 void SuggestionPopup::showRows(const search::Rows &rows, const QString &nothing)
