@@ -173,6 +173,8 @@ echo "package: $(basename "$deb")"
 echo "Depends: $(dpkg-deb -f "$deb" Depends)"
 echo "Recommends: $(dpkg-deb -f "$deb" Recommends)"
 [ -n "$(dpkg-deb -f "$deb" Depends)" ] || { echo "the package has no Depends" >&2; exit 1; }
+opencv=$({ dpkg-deb -f "$deb" Depends | grep -o 'libopencv-[a-z0-9.+-]*' || true; } | tr '\n' ' ')
+echo "OpenCV's libraries it depends on: ${opencv:-none}"
 
 # 3. Install it into a clean copy and start it there.
 new_copy
@@ -181,8 +183,6 @@ cp "$deb" "$clean_copy/tmp/"
 discard_copy "$build_copy"
 step "installing $(basename "$deb") into a clean $release copy"
 # What installing it takes on a clean system, and what of that OpenCV's libraries are.
-opencv=$({ dpkg-deb -f "$deb" Depends | grep -o 'libopencv-[a-z0-9.+-]*' || true; } | tr '\n' ' ')
-echo "OpenCV's libraries it depends on: ${opencv:-none}"
 inside "$clean_copy" "apt-get update -qq"
 [ -z "$opencv" ] || inside "$clean_copy" "apt-get install -s --no-install-recommends $opencv \
     >/tmp/opencv.log && { grep -i 'additional disk space' /tmp/opencv.log | sed 's/^/OpenCV alone: /' || true; }"
