@@ -91,9 +91,9 @@ bool PhotoIntake::eventFilter(QObject *watched, QEvent *event)
 }
 
 // The field's own menu, with "打开照片…" at its head.
-bool PhotoIntake::contextMenu(QWidget *field, const QPoint &at)
+bool PhotoIntake::contextMenu(QLineEdit *field, const QPoint &at)
 {
-    QMenu *menu = static_cast<QLineEdit *>(field)->createStandardContextMenu();
+    QMenu *menu = field->createStandardContextMenu();
     menu->setObjectName(QStringLiteral("fieldMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     QAction *open = new QAction(QStringLiteral("打开照片…"), menu);

@@ -11,6 +11,7 @@
 #include <QObject>
 
 class QComboBox;
+class QLineEdit;
 class QMimeData;
 
 namespace korvanta
@@ -40,7 +41,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    bool contextMenu(QWidget *field, const QPoint &at);
+    bool contextMenu(QLineEdit *field, const QPoint &at);
 };
 
 } // namespace korvanta
