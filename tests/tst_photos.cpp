@@ -20,6 +20,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QMenu>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -346,6 +347,24 @@ private slots:
         QVERIFY(give(Way::Drop, photo(QStringLiteral("rendered-粤BD12345.jpg"))));
         QVERIFY(form->Frame1->isVisible());
         QVERIFY(!form->Combo1->currentText().isEmpty());
+    }
+
+    // The field's menu opens a photo too, from its first entry.
+    void openFromTheFieldsMenu()
+    {
+        QLineEdit *field = form->Combo1->lineEdit();
+        QContextMenuEvent asked(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                field->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(field, &asked);
+        auto *menu = field->findChild<QMenu *>(QStringLiteral("fieldMenu"));
+        QVERIFY(menu);
+        QAction *open = menu->actions().value(0);
+        QVERIFY(open && open->objectName() == QStringLiteral("openPhotoAction"));
+        open->trigger();
+        auto *dialog = form->findChild<QFileDialog *>(QStringLiteral("photoDialog"));
+        QVERIFY(dialog && dialog->isVisible());
+        dialog->reject();
+        menu->close();
     }
 
     // A text on the clipboard still goes to the field.
