@@ -287,6 +287,17 @@ private slots:
         QTRY_VERIFY(!form->Label4->text().isEmpty());
     }
 
+    // A plate that gives no row is left out of the rows, and the field takes the first row's.
+    void plateWithoutARow()
+    {
+        QVERIFY(search::lookUp(QStringLiteral("xyzzy")).empty());
+        typed()->showPhoto(readPhoto({plate(QStringLiteral("xyzzy"), {}, {20, 100}),
+                                      plate(QStringLiteral("粤B12345"), {}, {220, 100})}));
+        QCOMPARE(rowsShown(*form).size(), 1);
+        QCOMPARE(form->Combo1->currentText(), QStringLiteral("粤B12345"));
+        QCOMPARE(panelOf(*form)->current(), 1);
+    }
+
     // The reader itself, on a rendered photo of two plates.
     void twoPlatesInAPhoto()
     {

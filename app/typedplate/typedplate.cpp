@@ -344,7 +344,8 @@ void TypedPlate::showPhoto(const ReadPhoto &photo)
             m_rowPlates << plate;
         }
     }
-    putInField(0);
+    // The plate of the first row (a plate no row stands for is left out of the rows).
+    putInField(m_rowPlates.value(0, 0));
     popup()->showRows(rows);
     say(readingSentence(photo));
 }
