@@ -10,7 +10,11 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QVBoxLayout>
 
 #include <memory>
 
@@ -31,6 +35,39 @@ bool hasChinese(const QString &text)
     return han.match(text).hasMatch();
 }
 
+// What screen readers would be told: the window's own handler passes on to this one what it lets
+// through (it is installed before the window's, which keeps it as the next).
+struct Told {
+    QString object;
+    QAccessible::Event type;
+    QVariant value;
+    QAccessible::State states;
+};
+QList<Told> s_told;
+
+void listen(QAccessibleEvent *event)
+{
+    Told told{event->object() ? event->object()->objectName() : QString(), event->type(), {}, {}};
+    if (event->type() == QAccessible::ValueChanged)
+        told.value = static_cast<QAccessibleValueChangeEvent *>(event)->value();
+    if (event->type() == QAccessible::StateChanged)
+        told.states = static_cast<QAccessibleStateChangeEvent *>(event)->changedStates();
+    s_told << told;
+}
+
+QStringList toldInShort()
+{
+    QStringList told;
+    for (const Told &event : std::as_const(s_told))
+        told << QStringLiteral("%1 %2").arg(event.object).arg(int(event.type), 0, 16);
+    return told;
+}
+
+QString inShort(const char *object, QAccessible::Event type)
+{
+    return QStringLiteral("%1 %2").arg(QLatin1String(object)).arg(int(type), 0, 16);
+}
+
 } // namespace
 
 class TestAccessibility : public QObject
@@ -41,6 +78,8 @@ class TestAccessibility : public QObject
     NoticeRecorder recorder;
 
 private slots:
+    void initTestCase() { QAccessible::installUpdateHandler(listen); }
+
     void init()
     {
         form = std::make_unique<Form1>();
@@ -171,6 +210,86 @@ private slots:
         QTest::keyClick(form->Command1, Qt::Key_Return); // Enter opens it as Space does
         QVERIFY(form->Frame4->isVisible());
         QVERIFY(announcer->lastAnnouncement().startsWith(u"关于软件的信息,谢谢观看。感谢您"));
+    }
+
+    // Held news goes out when the last holder goes: for each object its last value, its changed
+    // states together, the caret of the text the keyboard is in (no text of another), the last
+    // of any other kind, in the order each last happened; nothing of a widget gone meanwhile,
+    // or of the parts a list is made of; an announcement at once.
+    void heldNewsTellsTheOutcomeOnce()
+    {
+        // The window's handler: events are handed to it here, for Qt passes none on to it while
+        // no screen reader listens.
+        const QAccessible::UpdateHandler filter = QAccessible::installUpdateHandler(nullptr);
+        QAccessible::installUpdateHandler(filter);
+        QVERIFY(filter && filter != listen);
+        auto send = [filter](QAccessibleEvent &&event) {
+            filter(&event);
+        };
+
+        QWidget window;
+        auto *layout = new QVBoxLayout(&window);
+        auto *box = new QComboBox;
+        box->addItems({QStringLiteral("a"), QStringLiteral("b")});
+        auto *field = new QLineEdit;
+        auto *other = new QLineEdit;
+        auto *list = new QListWidget;
+        for (auto [widget, name] : {std::pair<QWidget *, const char *>{box, "box"},
+                                    {field, "field"},
+                                    {other, "other"},
+                                    {list, "list"}}) {
+            widget->setObjectName(QLatin1String(name));
+            layout->addWidget(widget);
+        }
+        auto *gone = new QLineEdit(&window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.activateWindow();
+        field->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), field);
+        auto *announcer = form->findChild<Announcer *>();
+
+        s_told.clear();
+        QAccessible::State disabled, focused;
+        disabled.disabled = true;
+        focused.focused = true;
+        {
+            const HeldNews outer;
+            {
+                const HeldNews inner;
+                send(QAccessibleValueChangeEvent(box, QStringLiteral("a")));
+                send(QAccessibleStateChangeEvent(box, disabled));
+                send(QAccessibleEvent(box, QAccessible::NameChanged));
+                send(QAccessibleTextInsertEvent(field, 0, QStringLiteral("京")));
+                send(QAccessibleTextRemoveEvent(field, 0, QStringLiteral("京")));
+                send(QAccessibleTextInsertEvent(other, 0, QStringLiteral("A")));
+                send(QAccessibleStateChangeEvent(list->verticalScrollBar(), disabled));
+                send(QAccessibleEvent(gone, QAccessible::ObjectShow));
+                send(QAccessibleEvent(announcer, QAccessible::NameChanged));
+                send(QAccessibleValueChangeEvent(box, QStringLiteral("b")));
+                send(QAccessibleStateChangeEvent(box, focused));
+                send(QAccessibleEvent(list, QAccessible::Focus));
+                send(QAccessibleEvent(box, QAccessible::NameChanged));
+            }
+            delete gone;
+            QCOMPARE(toldInShort(), QStringList{inShort("announcer", QAccessible::NameChanged)});
+        }
+        const QStringList expected{
+            inShort("announcer", QAccessible::NameChanged),
+            inShort("field", QAccessible::TextCaretMoved),
+            inShort("box", QAccessible::ValueChanged),
+            inShort("box", QAccessible::StateChanged),
+            inShort("list", QAccessible::Focus),
+            inShort("box", QAccessible::NameChanged),
+        };
+        QCOMPARE(toldInShort(), expected);
+        QCOMPARE(s_told.at(2).value, QVariant(QStringLiteral("b")));
+        QVERIFY(s_told.at(3).states.disabled && s_told.at(3).states.focused);
+
+        // Let go, news goes out as it comes.
+        s_told.clear();
+        send(QAccessibleTextInsertEvent(other, 0, QStringLiteral("A")));
+        QCOMPARE(toldInShort(), QStringList{inShort("other", QAccessible::TextInserted)});
     }
 
     void answersHaveACopyMenu()

@@ -6,9 +6,15 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
+
+#include <bit>
+#include <utility>
+#include <vector>
 
 namespace korvanta
 {
@@ -173,6 +179,22 @@ bool isDecoration(const QObject *object)
     return false;
 }
 
+// True for a widget within a list (its scroll bars and their holder, the area its rows show in):
+// screen readers reach a list's rows through the list, and Qt gives them no way to the widgets it
+// is made of, so news of one has them ask for a place Qt cannot tell (with a warning each time).
+bool isInsideList(const QObject *object)
+{
+    if (!object || !object->isWidgetType())
+        return false;
+    for (const QObject *parent = object->parent(); parent; parent = parent->parent()) {
+        if (qobject_cast<const QAbstractItemView *>(parent))
+            return true;
+        if (static_cast<const QWidget *>(parent)->isWindow())
+            break;
+    }
+    return false;
+}
+
 // Whether an event tells of a change of text that the object cannot show screen readers. Qt 6.8's
 // labels report changes of their text, but their accessible interface (Qt's, and ours of the
 // answers) offers no text; Qt drops such an event, with a warning for each.
@@ -196,16 +218,154 @@ bool isUndeliverableTextChange(QAccessibleEvent *event)
 
 QAccessible::UpdateHandler s_forward = nullptr;
 
-// Passes every event on to screen readers as Qt would, except those of decorations and those
-// that Qt could not deliver.
-void filterUpdates(QAccessibleEvent *event)
+void filterUpdates(QAccessibleEvent *event);
+
+void forward(QAccessibleEvent *event)
 {
-    if (isDecoration(event->object()) || isUndeliverableTextChange(event))
+    if (s_forward) {
+        s_forward(event);
         return;
+    }
     // The handler stands in Qt's way to screen readers; step aside to let this event through.
-    QAccessible::installUpdateHandler(s_forward);
+    QAccessible::installUpdateHandler(nullptr);
     QAccessible::updateAccessibility(event);
     QAccessible::installUpdateHandler(filterUpdates);
+}
+
+// An event held back while news is held: how it is told when the news goes out.
+enum class Telling {
+    Now,    // not held: it changes what an object is made of, or it has no object to hold by
+    States, // the states that changed, together
+    Value,  // the last value
+    Text,   // the caret, if the keyboard is there
+    Last,   // the last such event
+};
+
+Telling tellingOf(const QAccessibleEvent *event)
+{
+    if (!event->object() || qobject_cast<const Announcer *>(event->object()))
+        return Telling::Now;
+    switch (event->type()) {
+    case QAccessible::StateChanged:
+        return Telling::States;
+    case QAccessible::ValueChanged:
+        return Telling::Value;
+    case QAccessible::TextInserted:
+    case QAccessible::TextRemoved:
+    case QAccessible::TextUpdated:
+    case QAccessible::TextCaretMoved:
+    case QAccessible::TextSelectionChanged:
+        return Telling::Text;
+    case QAccessible::NameChanged:
+    case QAccessible::DescriptionChanged:
+    case QAccessible::Focus:
+    case QAccessible::ObjectShow:
+    case QAccessible::ObjectHide:
+    case QAccessible::Selection:
+    case QAccessible::SelectionAdd:
+    case QAccessible::SelectionRemove:
+    case QAccessible::SelectionWithin:
+        return Telling::Last;
+    default:
+        return Telling::Now;
+    }
+}
+
+struct HeldEvent {
+    QPointer<QObject> object;
+    int child;
+    QAccessible::Event type; // for text, TextCaretMoved stands for all its kinds
+    Telling telling;
+    QAccessible::State states;
+    QVariant value;
+};
+
+// The states changed in either.
+QAccessible::State together(const QAccessible::State &one, const QAccessible::State &other)
+{
+    return std::bit_cast<QAccessible::State>(std::bit_cast<quint64>(one) |
+                                             std::bit_cast<quint64>(other));
+}
+
+int s_holders = 0;
+std::vector<HeldEvent> s_held;
+
+// Keeps an event to tell later, in place of an earlier one of its kind for the same object:
+// the news goes out in the order each last happened.
+void hold(QAccessibleEvent *event, Telling telling)
+{
+    HeldEvent held{event->object(),
+                   event->child(),
+                   telling == Telling::Text ? QAccessible::TextCaretMoved : event->type(),
+                   telling,
+                   {},
+                   {}};
+    if (telling == Telling::States)
+        held.states = static_cast<QAccessibleStateChangeEvent *>(event)->changedStates();
+    if (telling == Telling::Value)
+        held.value = static_cast<QAccessibleValueChangeEvent *>(event)->value();
+    for (auto it = s_held.begin(); it != s_held.end(); ++it) {
+        if (it->object == held.object && it->child == held.child && it->type == held.type) {
+            if (telling == Telling::States)
+                held.states = together(it->states, held.states);
+            s_held.erase(it);
+            break;
+        }
+    }
+    s_held.push_back(std::move(held));
+}
+
+void tell(const HeldEvent &held)
+{
+    QObject *object = held.object.data();
+    if (!object)
+        return; // gone meanwhile: screen readers were told so
+    switch (held.telling) {
+    case Telling::States: {
+        QAccessibleStateChangeEvent event(object, held.states);
+        event.setChild(held.child);
+        forward(&event);
+        break;
+    }
+    case Telling::Value: {
+        QAccessibleValueChangeEvent event(object, held.value);
+        event.setChild(held.child);
+        forward(&event);
+        break;
+    }
+    case Telling::Text: {
+        // Screen readers ask a text for itself; what they follow is where the keyboard is.
+        if (object != QApplication::focusWidget())
+            return;
+        QAccessibleInterface *text = QAccessible::queryAccessibleInterface(object);
+        if (!text || !text->textInterface())
+            return;
+        QAccessibleTextCursorEvent event(object, text->textInterface()->cursorPosition());
+        forward(&event);
+        break;
+    }
+    default: {
+        QAccessibleEvent event(object, held.type);
+        event.setChild(held.child);
+        forward(&event);
+        break;
+    }
+    }
+}
+
+// Passes every event on to screen readers as Qt would, except those of decorations, of the
+// widgets a list is made of, and those that Qt could not deliver; while news is held, it keeps what
+// it can tell later.
+void filterUpdates(QAccessibleEvent *event)
+{
+    if (isDecoration(event->object()) || isInsideList(event->object()) ||
+        isUndeliverableTextChange(event))
+        return;
+    const Telling telling = s_holders > 0 ? tellingOf(event) : Telling::Now;
+    if (telling == Telling::Now)
+        forward(event);
+    else
+        hold(event, telling);
 }
 
 QtMessageHandler s_nextMessageHandler = nullptr;
@@ -224,6 +384,20 @@ void quietUnknownSubscription(QtMsgType type, const QMessageLogContext &context,
 }
 
 } // namespace
+
+HeldNews::HeldNews()
+{
+    ++s_holders;
+}
+
+HeldNews::~HeldNews()
+{
+    if (--s_holders > 0)
+        return;
+    const std::vector<HeldEvent> held = std::exchange(s_held, {});
+    for (const HeldEvent &event : held)
+        tell(event);
+}
 
 Announcer::Announcer(QWidget *parent)
     : QWidget(parent)

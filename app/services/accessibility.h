@@ -33,6 +33,21 @@ void markAsDecoration(QWidget *widget);
 // leave it asking for an object that is gone.
 void markNewAsDecoration(QWidget *widget);
 
+// While one lives, what Qt would tell screen readers of the window's changes is held back, and
+// when the last one goes they are told the outcome, once: an object's last value, its changed
+// states together, a text's caret where the keyboard is, the last of any other news. A change
+// that touches many things at once (a reading applied: its category chosen, the lists filled and
+// picked) would otherwise send screen readers so many events that Orca 43 takes it for a flood and
+// throws away the news that follow, the answer among them. Announcements go out as they are made.
+class HeldNews
+{
+public:
+    HeldNews();
+    ~HeldNews();
+    HeldNews(const HeldNews &) = delete;
+    HeldNews &operator=(const HeldNews &) = delete;
+};
+
 // Has screen readers speak a text while the keyboard focus stays where it is: a hidden object in
 // the notification role that shows itself with the text as its name. Screen readers present a
 // showing notification whatever has the focus.

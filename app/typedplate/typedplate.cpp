@@ -390,6 +390,9 @@ void TypedPlate::say(const QString &what)
 void TypedPlate::apply(const search::Row &row)
 {
     const Reading reading = row.reading;
+    // Screen readers hear the outcome, not each step of it: a category chosen and its lists
+    // filled and picked would otherwise bury the answer that follows.
+    const HeldNews once;
     close();
     m_apply(reading);
 }
