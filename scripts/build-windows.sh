@@ -57,7 +57,7 @@ OUT="$ROOT/build-windows"
 CACHE_ROOT=${KORVANTA_QT_WINDOWS_CACHE:-/var/cache/korvanta}
 TRIPLE=x86_64-w64-mingw32
 MINGW_PACKAGES=(g++-mingw-w64-x86-64-posix wine wine64 wixl msitools
-    libz-mingw-w64-dev protobuf-compiler libopencv-dnn-dev xclip)
+    libz-mingw-w64-dev protobuf-compiler libopencv-dnn-dev xclip openbox)
 VERSION=$(sed -n 's/^project(korvanta VERSION \([0-9.]*\).*/\1/p' "$ROOT/CMakeLists.txt")
 HOST="$OUT/host"
 CROSS="$OUT/cross"
@@ -77,6 +77,7 @@ cleanup() {
         "$OUT"/* | "$CACHE_ROOT"/*-windows-*.partial.*) rm -rf --one-file-system "$dir" ;;
         esac
     done
+    stop_window_manager
     stop_xvfb
 }
 trap cleanup EXIT
@@ -497,8 +498,31 @@ new_prefix() {
 }
 
 # A Wine prefix under the build folder, on a virtual X server.
+# A window manager on the virtual display, as on any desktop: without one, Wine waits two seconds
+# for each window it hides to be taken off the screen by it (a test that opens and closes the
+# window for each case took a minute, not seconds).
+start_window_manager() {
+    local _
+    openbox --sm-disable </dev/null >/dev/null 2>&1 &
+    WM_PID=$!
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.1
+    done
+    echo "the window manager did not start" >&2
+    return 1
+}
+
+stop_window_manager() {
+    [ -n "${WM_PID:-}" ] || return 0
+    kill "$WM_PID" 2>/dev/null || true
+    wait "$WM_PID" 2>/dev/null || true
+    WM_PID=
+}
+
 start_wine() {
     start_xvfb
+    start_window_manager
     step "Making a Wine prefix ($(wine --version))"
     new_prefix "$OUT/wineprefix"
 }

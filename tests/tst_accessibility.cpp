@@ -290,6 +290,19 @@ private slots:
         s_told.clear();
         send(QAccessibleTextInsertEvent(other, 0, QStringLiteral("A")));
         QCOMPARE(toldInShort(), QStringList{inShort("other", QAccessible::TextInserted)});
+
+        // A list that is typed into has the keyboard in its edit field.
+        box->setEditable(true);
+        box->lineEdit()->setObjectName(QStringLiteral("boxField"));
+        box->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), box);
+        s_told.clear();
+        {
+            const HeldNews once;
+            send(QAccessibleTextInsertEvent(box->lineEdit(), 0, QStringLiteral("冀")));
+            send(QAccessibleTextInsertEvent(field, 0, QStringLiteral("A")));
+        }
+        QCOMPARE(toldInShort(), QStringList{inShort("boxField", QAccessible::TextCaretMoved)});
     }
 
     void answersHaveACopyMenu()

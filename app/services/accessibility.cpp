@@ -315,6 +315,17 @@ void hold(QAccessibleEvent *event, Telling telling)
     s_held.push_back(std::move(held));
 }
 
+// Whether the keyboard is in `object`: the focus widget, or the edit field of a list that has the
+// focus (which screen readers are shown as focused).
+bool hasKeyboard(const QObject *object)
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (object == focus)
+        return true;
+    auto *list = qobject_cast<QComboBox *>(focus);
+    return list && list->lineEdit() == object;
+}
+
 void tell(const HeldEvent &held)
 {
     QObject *object = held.object.data();
@@ -335,7 +346,7 @@ void tell(const HeldEvent &held)
     }
     case Telling::Text: {
         // Screen readers ask a text for itself; what they follow is where the keyboard is.
-        if (object != QApplication::focusWidget())
+        if (!hasKeyboard(object))
             return;
         QAccessibleInterface *text = QAccessible::queryAccessibleInterface(object);
         if (!text || !text->textInterface())
