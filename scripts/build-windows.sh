@@ -342,7 +342,7 @@ build_opencv() {
     write_toolchain "$work/toolchain.cmake"
     cross_build protobuf "$work/protobuf" "$work/protobuf-build" "$work/install" \
         "$work/toolchain.cmake" "${PROTOBUF_OPTIONS[@]}"
-    cross_build "OpenCV (core, imgproc, dnn; about 10 minutes)" "$work/opencv" \
+    cross_build "OpenCV (core, imgproc, dnn; about 6 minutes)" "$work/opencv" \
         "$work/opencv-build" "$work/install" "$work/toolchain.cmake" "${OPENCV_OPTIONS[@]}" \
         -DProtobuf_INCLUDE_DIR="$work/install/include" \
         -DProtobuf_LIBRARY="$work/install/lib/libprotobuf.a" \
