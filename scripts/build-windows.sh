@@ -293,21 +293,10 @@ copy_qt_licences() {
 build_qt() {
     local work=$1 begun=$SECONDS
     write_toolchain "$work/toolchain.cmake"
-    step "Configuring qtbase for $TRIPLE"
-    cmake -S "$work/src" -B "$work/build" -G Ninja \
-        -DCMAKE_TOOLCHAIN_FILE="$work/toolchain.cmake" \
-        -DCMAKE_INSTALL_PREFIX="$work/install" \
+    cross_build "qtbase (on $(nproc) cores; about 20 minutes)" "$work/src" "$work/build" \
+        "$work/install" "$work/toolchain.cmake" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
-        "${QT_OPTIONS[@]}" >"$work/configure.log" 2>&1 || {
-        tail -n 60 "$work/configure.log" >&2
-        return 1
-    }
-    step "Building qtbase (on $(nproc) cores; about 20 minutes)"
-    cmake --build "$work/build" --parallel "$(nproc)" >"$work/build.log" 2>&1 || {
-        tail -n 60 "$work/build.log" >&2
-        return 1
-    }
-    cmake --install "$work/build" >/dev/null
+        "${QT_OPTIONS[@]}"
     mkdir -p "$work/install/share/korvanta"
     copy_qt_licences "$work/src" "$work/install/share/korvanta/licenses"
     qt_source_version >"$work/install/share/korvanta/qt-source-version"
